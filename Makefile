@@ -1,0 +1,45 @@
+# Drives the three build trees: native (g++), sanitize (ASan+UBSan) and windows (MinGW-w64, run under Wine).
+BUILD ?= build
+JOBS ?= $(shell nproc)
+CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+NATIVE := $(BUILD)/native
+SANITIZE := $(BUILD)/sanitize
+WINDOWS := $(BUILD)/windows
+
+.PHONY: all native sanitize windows test test-native test-sanitize test-windows run bench fuzz dist clean
+
+all: native windows
+
+$(NATIVE)/CMakeCache.txt:
+	cmake -S . -B $(NATIVE) $(CMAKE_FLAGS)
+$(SANITIZE)/CMakeCache.txt:
+	cmake -S . -B $(SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DVK_SANITIZE=ON
+$(WINDOWS)/CMakeCache.txt:
+	cmake -S . -B $(WINDOWS) $(CMAKE_FLAGS) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake
+
+native: $(NATIVE)/CMakeCache.txt
+	cmake --build $(NATIVE) -j $(JOBS)
+sanitize: $(SANITIZE)/CMakeCache.txt
+	cmake --build $(SANITIZE) -j $(JOBS)
+windows: $(WINDOWS)/CMakeCache.txt
+	cmake --build $(WINDOWS) -j $(JOBS)
+
+test: native sanitize windows
+	tools/run-tests $(BUILD)
+
+test-native: native
+	cd $(NATIVE) && ctest --output-on-failure -j $(JOBS)
+test-sanitize: sanitize
+	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
+test-windows: windows
+	cd $(WINDOWS) && VK_BUILD=$(abspath $(BUILD)) ctest --output-on-failure
+
+run: windows
+	tools/run-vk $(WINDOWS)/vk.exe $(BUILD)/vk.png
+
+bench: native
+	@for b in $(NATIVE)/*_bench; do echo "== $$b"; $$b; done
+
+clean:
+	rm -rf $(BUILD)
