@@ -8,5 +8,10 @@ target_include_directories(vkwin PUBLIC ${CMAKE_SOURCE_DIR}/app ${CMAKE_SOURCE_D
 target_compile_definitions(vkwin PUBLIC WIN32_LEAN_AND_MEAN NOMINMAX STRICT)
 target_link_libraries(vkwin PUBLIC vklogic user32 gdi32 kernel32 shell32)
 
-add_executable(vk WIN32 ${CMAKE_SOURCE_DIR}/app/win_entry.cpp ${CMAKE_SOURCE_DIR}/res/vk.rc)
-target_link_libraries(vk PRIVATE vkwin)
+if(EXISTS ${CMAKE_SOURCE_DIR}/app/win_entry.cpp)
+  add_executable(vk WIN32 ${CMAKE_SOURCE_DIR}/app/win_entry.cpp)
+  if(EXISTS ${CMAKE_SOURCE_DIR}/res/vk.rc)
+    target_sources(vk PRIVATE ${CMAKE_SOURCE_DIR}/res/vk.rc)
+  endif()
+  target_link_libraries(vk PRIVATE vkwin)
+endif()
