@@ -1,5 +1,5 @@
 # Unit tests: calculator and program logic everywhere; the window under Wine; vkcalc end to end.
-if(WIN32)
+if(CMAKE_CROSSCOMPILING AND EXISTS /usr/src/googletest)
   # GoogleTest from Debian's source package, built with the cross compiler.
   set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
   set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
