@@ -7,7 +7,7 @@ NATIVE := $(BUILD)/native
 SANITIZE := $(BUILD)/sanitize
 WINDOWS := $(BUILD)/windows
 
-.PHONY: all native sanitize windows test test-native test-sanitize test-windows run bench fuzz dist clean
+.PHONY: all native sanitize windows test test-native test-sanitize test-windows run bench fuzz dist clean fuzz-build
 
 all: native windows
 
@@ -25,7 +25,7 @@ sanitize: $(SANITIZE)/CMakeCache.txt
 windows: $(WINDOWS)/CMakeCache.txt
 	cmake --build $(WINDOWS) -j $(JOBS)
 
-test: native sanitize windows
+test: native sanitize windows fuzz-build
 	tools/run-tests $(BUILD)
 
 test-native: native
@@ -43,3 +43,12 @@ bench: native
 
 clean:
 	rm -rf $(BUILD)
+
+FUZZ := $(BUILD)/fuzz
+FUZZ_SECONDS ?= 60
+$(FUZZ)/CMakeCache.txt:
+	CXX=clang++ cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVK_FUZZ=ON
+fuzz-build: $(FUZZ)/CMakeCache.txt
+	cmake --build $(FUZZ) -j $(JOBS)
+fuzz: fuzz-build
+	tools/run-fuzz $(FUZZ) $(FUZZ_SECONDS)
