@@ -42,3 +42,8 @@ vk_test_program(cli_unit_tests cli vkcli)
 if(EXISTS ${CMAKE_SOURCE_DIR}/tests/cli/cli_tests.cmake)
   include(${CMAKE_SOURCE_DIR}/tests/cli/cli_tests.cmake)
 endif()
+
+# End-to-end tests of vk.exe with real input under Xvfb (Windows tree only).
+if(WIN32 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
+  include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
+endif()
