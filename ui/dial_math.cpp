@@ -1,0 +1,151 @@
+// Angle maths of the direction dial: pointed pixels to field texts, field texts to line end points.
+#include "dial_math.h"
+
+#include <cmath>
+
+#include "field_parse.h"
+
+namespace {
+
+constexpr double kDegreesToRadians = 0.017453292519943278;
+constexpr double kDirectionToScreen = -0.017453292519943278; // counter-clockwise degrees to screen radians
+constexpr double kSlopeUnitRadians = 0.08726646259971639;    // one slope unit: 5 degrees
+constexpr double kScreenToDirection = -57.29577951308239;    // screen radians to direction degrees
+constexpr double kHalfTurn = 3.14159265358979;
+constexpr double kDegreesToSlope = -0.2;
+constexpr double kExactScale = 10000;
+constexpr double kExactModulus = 1800000; // 180 degrees at the scale above
+constexpr double kWindLength = 45;
+constexpr double kSlopeLength = 40;
+
+// Pixel coordinate of a line end; v is always within a line length of the centre.
+int TruncPixel(double v)
+{
+    return static_cast<int>(v);
+}
+
+// Line end at the given screen angle (radians, clockwise from rightward) and length.
+DialPoint LineEnd(double angle, double length)
+{
+    return {TruncPixel(kDialCentre.x + length * std::cos(angle)),
+            TruncPixel(kDialCentre.y + length * std::sin(angle))};
+}
+
+// rem(trunc(v * 10000)): the remainder of the truncated scaled value divided by 1800000,
+// with the sign of the value. Computed on doubles, where truncation and fmod are exact,
+// so values beyond the 32-bit range get the same rule instead of an undefined conversion.
+// Not-a-number for infinite v (which then matches no correction).
+double ExactnessRemainder(double v)
+{
+    return std::fmod(std::trunc(v * kExactScale), kExactModulus);
+}
+
+// A field value whose angle cannot be computed (infinite or not-a-number text) draws as 0,
+// like a text that is not a number.
+double FiniteOrZero(double v)
+{
+    return std::isfinite(v) ? v : 0.0;
+}
+
+// The dial's text of a value: DecimalText, then the cut after the second decimal.
+void DialText(double value, char* text)
+{
+    CutToTwoDecimals(DecimalText(value, text), value);
+}
+
+// Screen angle from the centre to p, -pi to pi.
+double PointedAngle(DialPoint p)
+{
+    return std::atan2(static_cast<double>(p.y - kDialCentre.y), static_cast<double>(p.x - kDialCentre.x));
+}
+
+} // namespace
+
+DialPoint DialPointFromLParam(std::uintptr_t lParam)
+{
+    return {static_cast<int>(lParam & 0xFFFF), static_cast<int>((lParam >> 16) & 0xFFFF)};
+}
+
+bool InDialArea(DialPoint p)
+{
+    return p.x >= 10 && p.x <= 105 && p.y >= 601 && p.y <= 696;
+}
+
+PointedWind PointWind(DialPoint p)
+{
+    PointedWind result{};
+    // Step 1: the line towards the pointed pixel.
+    const double a = PointedAngle(p);
+    result.end = LineEnd(a, kWindLength);
+    // Step 2: the direction in degrees counter-clockwise, -180 up to below 180.
+    const double d = a * kScreenToDirection;
+    DialText(d, result.text);
+    return result;
+}
+
+PointedSlope PointSlope(DialPoint p)
+{
+    PointedSlope result{};
+    // Step 1: the line through the centre and the pointed pixel.
+    const double a = PointedAngle(p);
+    result.line.end1 = LineEnd(a, kSlopeLength);
+    const double b = a + kHalfTurn;
+    result.line.end2 = LineEnd(b, kSlopeLength);
+    // Step 2: the line's angle in degrees, folded by half turns into -90..90.
+    double d = a * kScreenToDirection;
+    if (d > 90) {
+        d = d - 180;
+    }
+    if (d < -90) {
+        d = d + 180;
+    }
+    // Step 3: a line on the centre's row is exactly level, not a remainder of the half turn.
+    if (ExactnessRemainder(d) == 0) {
+        d = 0;
+    }
+    // Step 4: degrees clockwise to slope units.
+    const double slope = d * kDegreesToSlope;
+    DialText(slope, result.text);
+    return result;
+}
+
+DialPoint WindLineEnd(const char* directionText)
+{
+    // Step 1: the field's degrees, counter-clockwise, to a screen angle.
+    const double t = FiniteOrZero(ParseFieldDouble(directionText));
+    const double a = t * kDirectionToScreen;
+    DialPoint end = LineEnd(a, kWindLength);
+    // Step 2: exactness correction. An odd multiple of 90 degrees ends on the centre's column,
+    // a multiple of 180 degrees on its row, whatever the tiny cosine or sine came out as.
+    const double r = ExactnessRemainder(t);
+    if (r == 900000 || r == -900000) {
+        end.x = kDialCentre.x;
+    }
+    if (r == 0) {
+        end.y = kDialCentre.y;
+    }
+    return end;
+}
+
+SlopeLine SlopeLineEnds(const char* slopeText)
+{
+    // Step 1: the slope in units of 5 degrees, clockwise; the second end half a turn further.
+    double s = FiniteOrZero(ParseFieldDouble(slopeText));
+    if (!std::isfinite(s * 5 + 180)) {
+        s = 0; // so large that 5 s overflows: no angle to draw
+    }
+    const double a = s * kSlopeUnitRadians;
+    const double b = (s * 5 + 180) * kDegreesToRadians;
+    SlopeLine line{LineEnd(a, kSlopeLength), LineEnd(b, kSlopeLength)};
+    // Step 2: exactness correction, tested on the slope value itself (not on the drawn angle).
+    const double r = ExactnessRemainder(s);
+    if (r == 900000 || r == -900000) {
+        line.end1.x = kDialCentre.x;
+        line.end2.x = kDialCentre.x;
+    }
+    if (r == 0) {
+        line.end1.y = kDialCentre.y;
+        line.end2.y = kDialCentre.y;
+    }
+    return line;
+}
