@@ -1,0 +1,312 @@
+// The one evaluation routine of the table shot model family, and the wind and result helpers.
+//
+// All arithmetic is double, one rounded operation at a time, in the order written (the
+// library is built with -ffp-contract=off). Integer sub-expressions are formed in 64 bits
+// first, so that no ShotInputs value can overflow them.
+#include "table_shot_model.h"
+
+#include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <limits>
+
+#include "decimal_text.h"
+
+namespace {
+
+// Radians per degree: the double of 3.14159265358979 / 180.
+constexpr double kRadiansPerDegree = 0.017453292519943278;
+
+// Directions are snapped on the integer trunc(dir * 10000); 90 degrees is 900000 of those.
+constexpr double kSnapScale = 10000.0;
+constexpr int32_t kSnapPeriod = 1800000;
+constexpr int32_t kSnapQuarter = 900000;
+
+// Value of a piecewise row rule at row x (pieces ordered by lastX; the last covers x = 120).
+double RowRule(const RowPiece* pieces, int count, int x)
+{
+    int i = 0;
+    while (i < count - 1 && x > pieces[i].lastX) {
+        ++i;
+    }
+    return (static_cast<double>(x) * pieces[i].m) + pieces[i].c;
+}
+
+// Row r with table[r] <= key < table[r + 1], for a key already known to lie inside the table.
+// A key that matches no row (NaN) takes the last interval, so the index stays in range
+// and the NaN flows on through the interpolation.
+int RowClosedBelow(const double* column, double key)
+{
+    int r = 0;
+    while (r < kShotTableRows - 2 && !(key < column[r + 1])) {
+        ++r;
+    }
+    return r;
+}
+
+// Row r with table[r] < key <= table[r + 1], under the same conventions.
+int RowClosedAbove(const double* column, double key)
+{
+    int r = 0;
+    while (r < kShotTableRows - 2 && !(key <= column[r + 1])) {
+        ++r;
+    }
+    return r;
+}
+
+// Distance weight W of step 6, before the pull.
+double DistanceWeight(const ShotModelParams& p, double d, long long base)
+{
+    const WeightPair* pairs = p.weights.pairs;
+    const int last = p.weights.count - 1;
+    // The sums B + o_k are formed as integers, then taken as doubles.
+    double weight;
+    if (d < static_cast<double>(base + pairs[0].offset)) {
+        weight = p.nearWeight;
+    } else if (d < static_cast<double>(base + pairs[last].offset)) {
+        int k = 0;
+        while (k < last - 1 && !(d < static_cast<double>(base + pairs[k + 1].offset))) {
+            ++k;
+        }
+        const double lower = static_cast<double>(base + pairs[k].offset);
+        weight = ((pairs[k + 1].weight - pairs[k].weight) * (d - lower)) * 0.2 + pairs[k].weight;
+    } else {
+        weight = p.farWeight;
+    }
+    if (p.farFromAbsoluteEnd && d >= static_cast<double>(pairs[last].offset)) {
+        weight = p.farWeight;
+    }
+    return weight;
+}
+
+} // namespace
+
+double LadderFactor(const HeightLadder& ladder, double h)
+{
+    for (int i = 0; i < ladder.count; ++i) {
+        if (ladder.rungs[i].bound >= h) {
+            return ladder.rungs[i].factor;
+        }
+    }
+    return ladder.lastFactor;
+}
+
+bool CrossWindSnaps(double direction)
+{
+    // n is the low 32 bits of the 64-bit truncation, read as signed; 0 when the value has no
+    // 64-bit truncation (magnitude 2^63 or more, infinity, NaN).
+    const double scaled = direction * kSnapScale;
+    int32_t n = 0;
+    if (std::fabs(scaled) < 9223372036854775808.0) {
+        const int64_t truncated = static_cast<int64_t>(scaled);
+        const uint32_t low = static_cast<uint32_t>(static_cast<uint64_t>(truncated));
+        std::memcpy(&n, &low, sizeof n);
+    }
+    const int32_t remainder = n % kSnapPeriod;
+    return remainder == kSnapQuarter || remainder == -kSnapQuarter;
+}
+
+void WindComponents(double direction, int windPower, double* wx, double* wy)
+{
+    const double angle = direction * kRadiansPerDegree;
+    const double v = static_cast<double>(windPower);
+    *wx = std::cos(angle) * v;
+    *wy = std::sin(angle) * v;
+    if (CrossWindSnaps(direction)) {
+        *wx = 0.0;
+    }
+}
+
+ShotResult MakeShotResult(double drift, double shot)
+{
+    ShotResult result;
+    result.drift = drift;
+    result.shot = shot;
+    CutToSixChars(DecimalText(drift, result.driftText));
+    CutToSixChars(DecimalText(shot, result.shotText));
+    result.valid = true;
+    return result;
+}
+
+ShotResult InvalidShotResult()
+{
+    ShotResult result;
+    result.drift = std::numeric_limits<double>::quiet_NaN();
+    result.shot = std::numeric_limits<double>::quiet_NaN();
+    std::strcpy(result.driftText, "error");
+    std::strcpy(result.shotText, "error");
+    result.valid = false;
+    return result;
+}
+
+bool BuildShotTable(const ShotInputs& in, const ShotModelParams& p, ShotTable* table)
+{
+    // The power factor f of the carry column.
+    int f;
+    if (p.column == CarryColumn::ByPower) {
+        if (in.power < kMinShotPower || in.power > kMaxShotPower) {
+            return false;
+        }
+        f = p.powerFactorBase + 2 * (in.power - kMinShotPower);
+    } else {
+        f = p.ringPowerFactor[in.crimsonRing ? 1 : 0];
+    }
+    const double factor = static_cast<double>(f);
+
+    for (int r = 0; r < kShotTableRows; ++r) {
+        const int xi = kFirstShotPercent + r;
+        const double x = static_cast<double>(xi);
+        table->x[r] = x;
+        table->sensitivity[r] = RowRule(p.sensitivity, 3, xi);
+        const RowPiece& piece = xi <= p.carryPieces[0].lastX ? p.carryPieces[0] : p.carryPieces[1];
+        table->carry[r] = ((((x * piece.m) + piece.c) * factor) * x) * 0.01;
+    }
+    return true;
+}
+
+ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, ShotTrace* trace)
+{
+    // Step 1: shot table (only the columns read: x, S and the chosen carry column).
+    ShotTable table;
+    if (!BuildShotTable(in, p, &table)) {
+        return InvalidShotResult();
+    }
+    const double* S = table.sensitivity;
+    const double* C = table.carry;
+    const double d = in.distance;
+    const double h = in.height;
+    const long long fairwayGap = 100LL - in.fairway; // 100 - F, in integers
+
+    // Step 2: wind components, cross wind snapped at 90 degrees modulo 180.
+    double wx;
+    double wy;
+    WindComponents(in.direction, in.windPower, &wx, &wy);
+
+    // Step 3: fairway divisor, slant range, power trim.
+    const double ff = 1.0 - static_cast<double>(fairwayGap) * 0.004;
+    const double range = std::sqrt(std::pow(d, 2.0) + std::pow(h, 2.0));
+    double k = 1.0;
+    if (p.powerTrim) {
+        k = static_cast<double>(static_cast<long long>(p.powerTrimBase) - in.power) * p.powerTrimRate;
+    }
+
+    // Step 4: wind strength factor on the cross wind.
+    const double m = (in.windPower >= 0 && in.windPower <= 9) ? p.windPowerMul[in.windPower] : 1.0;
+    wx = wx * m;
+
+    // Step 5: height term.
+    double hm = h * LadderFactor(p.heightLadder, h);
+    if (p.heightScale.present) {
+        hm = hm * p.heightScale.value;
+    }
+
+    // Step 6: distance weight, then the pull toward 1.
+    const long long base = p.distanceBase == DistanceBase::FromPower
+        ? 2LL * in.power - p.distanceBaseOffset
+        : -static_cast<long long>(p.distanceBaseOffset);
+    double w = DistanceWeight(p, d, base);
+    if (p.weightPull) {
+        const bool beyondEnd = p.farFromAbsoluteEnd
+            && d >= static_cast<double>(p.weights.pairs[p.weights.count - 1].offset);
+        if (beyondEnd || w < 1.0) {
+            w = w + (1.0 - w) * p.weightPullUp;
+        } else {
+            w = w - (w - 1.0) * p.weightPullDown;
+        }
+    }
+
+    // Step 7: height correction.
+    double hc;
+    if (p.weightScale.present) {
+        hc = (w * p.weightScale.value) * hm;
+    } else {
+        hc = w * hm;
+    }
+
+    // Step 8: carry used to find the sensitivity.
+    const double d1 = ((d - hc) - wy) / ff;
+
+    // Step 9: sensitivity X1 at carry D1, clamped at the table's ends.
+    double x1;
+    if (d1 < C[0]) {
+        x1 = S[0];
+    } else if (d1 >= C[kShotTableRows - 1]) {
+        x1 = S[kShotTableRows - 1];
+    } else {
+        const int r = RowClosedBelow(C, d1);
+        x1 = ((S[r + 1] - S[r]) / (C[r + 1] - C[r])) * (d1 - C[r]) + S[r];
+    }
+
+    // Step 10: lateral term.
+    double lateral = (wx + in.slope) * x1;
+    if (p.lateralScale.present) {
+        lateral = lateral * p.lateralScale.value;
+    }
+    lateral = lateral * LadderFactor(p.lateralLadder, h);
+
+    // Step 11: growth; the rate is chosen by the distance, the reference carry is C(90).
+    const double c90 = C[90 - kFirstShotPercent];
+    const double c95 = C[95 - kFirstShotPercent];
+    double rate;
+    if (d < c90) {
+        rate = p.growthRates[0];
+    } else if (d < c95) {
+        rate = p.growthRates[1];
+    } else {
+        rate = p.growthRates[2];
+    }
+    const double g = (range - c90) * rate + 1.0;
+
+    // Step 12: drift.
+    double drift = g * lateral;
+    if (p.driftScale.present) {
+        drift = drift * p.driftScale.value;
+    }
+
+    // Step 13: carry the shot must produce; the height correction enters with the other sign.
+    double along = g * x1;
+    if (p.windMulOnAlongWind) {
+        along = along * m;
+    }
+    along = along * wy;
+    if (p.alongWindFactor.present) {
+        along = along * p.alongWindFactor.value;
+    }
+    double d2 = (hc + d) - along;
+    if (p.powerTrim) {
+        d2 = d2 * k;
+    }
+
+    // Step 14: shot percentage X2 at carry D2, clamped to 40..120.
+    double x2;
+    if (d2 <= C[0]) {
+        x2 = table.x[0];
+    } else if (d2 >= C[kShotTableRows - 1]) {
+        x2 = table.x[kShotTableRows - 1];
+    } else {
+        const int r = RowClosedAbove(C, d2);
+        x2 = (d2 - C[r]) / (C[r + 1] - C[r]) + table.x[r];
+    }
+
+    // Step 15: fairway (and for Back Spin, power) correction of the shot.
+    double q = 0.0;
+    double shot;
+    if (p.shotRule == ShotRule::FairwayRate) {
+        shot = static_cast<double>(fairwayGap) * p.fairwayShotRate + x2;
+    } else {
+        const long long powerGap = static_cast<long long>(p.powerCorrectionBase) - in.power;
+        if (p.powerCorrection == PowerCorrection::IntegerQuotient) {
+            q = static_cast<double>(powerGap / p.qDivisor);
+        } else if (p.powerCorrection == PowerCorrection::DoubleRate) {
+            q = static_cast<double>(powerGap) * p.qRate;
+        }
+        shot = ((x2 * p.shotSlope - p.shotOffset) * static_cast<double>(fairwayGap) + q) + x2;
+    }
+
+    if (trace != nullptr) {
+        *trace = ShotTrace{wx, wy, m, ff, range, k, hm, base, w, hc, d1, x1, lateral, g, rate, drift, d2, x2, q, shot};
+    }
+
+    // Step 16: texts.
+    return MakeShotResult(drift, shot);
+}

@@ -1,0 +1,144 @@
+// The table shot model family: parameter sets, the shot table and the one evaluation routine.
+#pragma once
+
+#include "shot_inputs.h"
+
+// The shot table has one row per shot percentage x = 40..120.
+constexpr int kShotTableRows = 81;
+constexpr int kFirstShotPercent = 40;
+// Effective powers that have a carry column: P = 20..37 (column j = P - 20).
+constexpr int kMinShotPower = 20;
+constexpr int kMaxShotPower = 37;
+
+// One piece of a per-row linear rule: rows x up to lastX take (x * m) + c.
+// A rule written "x * m - c" is stored with c negated; IEEE subtraction is that addition.
+struct RowPiece {
+    int lastX;
+    double m;
+    double c;
+};
+
+// Height ladder: the first rung whose bound is not below h gives the factor; lastFactor above all.
+struct LadderRung {
+    double bound;
+    double factor;
+};
+struct HeightLadder {
+    const LadderRung* rungs;
+    int count;
+    double lastFactor;
+};
+
+// Distance weight table: pairs (offset in yards from the distance base, weight), 5 yards apart.
+struct WeightPair {
+    int offset;
+    double weight;
+};
+struct WeightTable {
+    const WeightPair* pairs;
+    int count;
+};
+
+// A factor of an optional step; a step that is not present is skipped.
+struct OptionalFactor {
+    bool present;
+    double value;
+};
+
+// How the carry column of the table is chosen.
+enum class CarryColumn {
+    ByPower, // f = powerFactorBase + 2 * (P - 20); P must lie in 20..37
+    ByRing,  // f = ringPowerFactor[crimsonRing]; P is not read
+};
+
+// Whether the distance base B follows the power (B = 2P - offset) or is fixed (B = -offset).
+enum class DistanceBase { FromPower, Fixed };
+
+// How the shot percentage is finished from X2.
+enum class ShotRule {
+    FairwayRate, // Shot = (100 - F) * fairwayShotRate + X2
+    BackSpin,    // Shot = ((X2 * shotSlope - shotOffset) * (100 - F) + q) + X2
+};
+
+// The power correction q of the BackSpin shot rule.
+enum class PowerCorrection {
+    None,
+    IntegerQuotient, // q = (26 - P) / qDivisor in integers, truncating toward zero
+    DoubleRate,      // q = (26 - P) * qRate in double
+};
+
+// Everything that differs between members of the family.
+struct ShotModelParams {
+    const RowPiece* sensitivity; // S(x), column 1 of the table: three pieces
+    RowPiece carryPieces[2];   // carry shape C(x) = ((((x * a) + b) * f) * x) * 0.01, a = m, b = c
+    CarryColumn column;
+    int powerFactorBase;       // f0 (CarryColumn::ByPower)
+    int ringPowerFactor[2];    // f without / with the Crimson Ring (CarryColumn::ByRing)
+    const double* windPowerMul; // M(V) for V = 0..9 (ten entries); any other V takes 1
+    bool windMulOnAlongWind;   // M also multiplies the along-wind term of D2
+    HeightLadder heightLadder;
+    OptionalFactor heightScale;
+    DistanceBase distanceBase;
+    int distanceBaseOffset;
+    WeightTable weights;
+    double nearWeight;
+    double farWeight;
+    bool farFromAbsoluteEnd;   // d at or beyond the last offset in absolute yards takes farWeight
+    bool weightPull;           // compress W toward 1 by weightPullUp / weightPullDown
+    double weightPullUp;
+    double weightPullDown;
+    OptionalFactor weightScale; // HC = (W * weightScale) * HM
+    OptionalFactor lateralScale;
+    HeightLadder lateralLadder;
+    double growthRates[3];     // d < C(90), d < C(95), otherwise
+    OptionalFactor driftScale;
+    OptionalFactor alongWindFactor;
+    bool powerTrim;            // D2 is multiplied by K = (powerTrimBase - P) * powerTrimRate
+    int powerTrimBase;
+    double powerTrimRate;
+    ShotRule shotRule;
+    double fairwayShotRate;
+    double shotSlope;
+    double shotOffset;
+    PowerCorrection powerCorrection;
+    int powerCorrectionBase;   // the 26 of (26 - P)
+    int qDivisor;
+    double qRate;
+};
+
+// The columns of the shot table that a calculation reads: x, S(x) and the chosen carry column.
+struct ShotTable {
+    double x[kShotTableRows];
+    double sensitivity[kShotTableRows];
+    double carry[kShotTableRows];
+};
+
+// Intermediate values of one evaluation, for tests and diagnosis.
+struct ShotTrace {
+    double WX, WY, M, FF, R, K, HM;
+    long long B;
+    double W, HC, D1, X1, L, G, rate, drift, D2, X2, q, shot;
+};
+
+// Builds the table for the inputs' carry column; false (table untouched) when P has no column.
+bool BuildShotTable(const ShotInputs& in, const ShotModelParams& params, ShotTable* table);
+
+// Runs the family's sixteen steps with one parameter set; trace, when given, receives the steps' values.
+// A power without a carry column gives an invalid result (see ShotResult) and reads no table.
+ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& params, ShotTrace* trace = nullptr);
+
+// Height factor of a ladder for height h (NaN takes the last factor).
+double LadderFactor(const HeightLadder& ladder, double h);
+
+// True when the cross wind of this direction snaps to zero (90 degrees modulo 180, by the
+// truncated direction * 10000 and its low 32 bits).
+bool CrossWindSnaps(double direction);
+
+// Wind components of direction (degrees) and wind power: cross wind WX, along wind WY.
+void WindComponents(double direction, int windPower, double* wx, double* wy);
+
+// A valid result with the display texts of drift and shot.
+ShotResult MakeShotResult(double drift, double shot);
+
+// The result of a model asked for something it cannot serve: NaN values, texts "error".
+ShotResult InvalidShotResult();
