@@ -1,0 +1,20 @@
+// Program entry of vk.exe: registration, single-instance start-up and the message loop.
+#include <windows.h>
+
+#include "win_app.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+{
+    if (RegisterMainClass(instance) == 0)
+        return 0;
+    if (CreateMainWindow(instance, showCommand) == 0)
+        return 0;
+
+    // Until WM_QUIT (0) or an error (-1); the result is the code given to PostQuitMessage.
+    MSG message = {};
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+        TranslateMessage(&message);
+        DispatchMessageA(&message);
+    }
+    return static_cast<int>(message.wParam);
+}

@@ -1,0 +1,24 @@
+// The settings file vk.ini through the platform's profile functions: path, reading, writing and saving.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+// The settings file's path, built afresh: the current directory (of any length) and "\vk.ini".
+std::string CurrentSettingsPath();
+
+// A stored text (at most 254 characters), or defaultText when the key or file is missing,
+// or when the path is too long for the profile functions.
+std::string ReadSettingText(const std::string& path, const char* section, const char* key, const char* defaultText);
+
+// A stored integer as GetPrivateProfileIntA reads it (leading digits with an optional minus; a
+// text without a leading number reads as 0), or defaultValue when missing or the path is too long.
+int ReadSettingInt(const std::string& path, const char* section, const char* key, int defaultValue);
+
+// Creates or replaces one key in place; does nothing when the path is too long. Result not tested.
+void WriteSettingText(const std::string& path, const char* section, const char* key, const char* value);
+
+// Writes every setting of the main window in the file's fixed order: title, class name,
+// restored position (taskbar-corrected), the Charactor and Situation inputs, the Beam club.
+void SaveSettings(HWND mainWindow);

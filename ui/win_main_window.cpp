@@ -1,0 +1,293 @@
+// The main window: builds the panel at creation, loads the stored inputs, paints the labels,
+// hands commands to the calculator and mouse input to the dial, saves the settings at the end.
+#include "win_main_window.h"
+
+#include <string>
+
+#include "controls.h"
+#include "settings_values.h"
+#include "win_app.h"
+#include "win_dial.h"
+#include "win_panel.h"
+#include "win_settings.h"
+#include "win_subclass.h"
+
+namespace {
+
+// One child control: everything that differs between the 34 is data.
+struct ControlSpec {
+    int id;
+    const char* className;
+    const char* text;
+    DWORD style; // besides WS_CHILD and WS_VISIBLE
+    int x, y, width, height; // client pixels; a list's height is that of its opened list
+    bool bold;
+};
+
+constexpr DWORD kListStyle = WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST;
+constexpr DWORD kFrameStyle = WS_GROUP | BS_GROUPBOX;
+
+// The panel in creation order. Radio groups follow the WS_GROUP flags in this order.
+const ControlSpec kControls[kControlCount] = {
+    {IDC_CHARA_GROUP, "BUTTON", "Charactor", kFrameStyle, 3, 3, 109, 110, false},
+    {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false},
+    {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false},
+    {IDC_CLUB, "COMBOBOX", "", kListStyle, 57, 64, 40, 200, false},
+    {IDC_CRIMSON_RING, "BUTTON", "Crimson Ring", BS_AUTOCHECKBOX | BS_LEFTTEXT, 11, 87, 85, 20, false},
+    {IDC_CONDITION_GROUP, "BUTTON", "Condition", kFrameStyle, 3, 114, 109, 116, false},
+    {IDC_RAIN, "BUTTON", " Rain / Snow", BS_AUTOCHECKBOX, 9, 129, 80, 20, false},
+    {IDC_FAIRWAY_100, "BUTTON", "Fareway - 100%", WS_GROUP | BS_AUTORADIOBUTTON, 7, 148, 100, 20, false},
+    {IDC_FAIRWAY_95, "BUTTON", "95%", BS_AUTORADIOBUTTON, 7, 167, 40, 20, false},
+    {IDC_FAIRWAY_90, "BUTTON", "90%", BS_AUTORADIOBUTTON, 59, 167, 40, 20, false},
+    {IDC_FAIRWAY_85, "BUTTON", "85%", BS_AUTORADIOBUTTON, 7, 186, 40, 20, false},
+    {IDC_FAIRWAY_80, "BUTTON", "80%", BS_AUTORADIOBUTTON, 59, 186, 40, 20, false},
+    {IDC_FAIRWAY_75, "BUTTON", "75%", BS_AUTORADIOBUTTON, 7, 205, 40, 20, false},
+    {IDC_SITUATION_GROUP, "BUTTON", "Situation", kFrameStyle, 3, 231, 109, 126, false},
+    {IDC_WIND_POWER, "COMBOBOX", "", kListStyle, 57, 248, 40, 200, false},
+    {IDC_DISTANCE, "EDIT", "", ES_RIGHT, 58, 274, 38, 13, false},
+    {IDC_HEIGHT, "EDIT", "", ES_RIGHT, 58, 294, 38, 13, false},
+    {IDC_DIRECTION, "EDIT", "", ES_RIGHT, 58, 314, 38, 13, false},
+    {IDC_SLOPE, "EDIT", "", ES_RIGHT, 58, 334, 38, 13, false},
+    {IDC_CALCULATE, "BUTTON", "Calculation!!", BS_PUSHBUTTON, 3, 359, 109, 19, false},
+    {IDC_TOMAHAWK_GROUP, "BUTTON", "Tomahawk", kFrameStyle, 3, 379, 109, 60, false},
+    {IDC_TOMAHAWK_DRIFT, "EDIT", "", ES_READONLY | ES_RIGHT, 55, 397, 38, 13, true},
+    {IDC_TOMAHAWK_SHOT, "EDIT", "", ES_READONLY | ES_RIGHT, 55, 417, 38, 13, true},
+    {IDC_BACKSPIN_GROUP, "BUTTON", "Back Spin", kFrameStyle, 3, 440, 109, 60, false},
+    {IDC_BACKSPIN_DRIFT, "EDIT", "", ES_READONLY | ES_RIGHT, 55, 458, 38, 13, false},
+    {IDC_BACKSPIN_SHOT, "EDIT", "", ES_READONLY | ES_RIGHT, 55, 478, 38, 13, false},
+    {IDC_BEAM_GROUP, "BUTTON", "Beam Impact", kFrameStyle, 3, 501, 109, 82, false},
+    {IDC_BEAM_6I, "BUTTON", "6I", BS_AUTORADIOBUTTON, 45, 517, 30, 20, false},
+    {IDC_BEAM_9I, "BUTTON", "9I", BS_AUTORADIOBUTTON, 77, 517, 30, 20, false},
+    {IDC_BEAM_DRIFT, "EDIT", "", ES_READONLY | ES_RIGHT, 55, 540, 38, 13, false},
+    {IDC_BEAM_SHOT, "EDIT", "", ES_READONLY | ES_RIGHT, 55, 560, 38, 13, false},
+    {IDC_NAVIGATION_GROUP, "BUTTON", "Navigation", kFrameStyle, 3, 584, 109, 133, false},
+    {IDC_NAV_DIRECTION, "EDIT", "", ES_RIGHT, 15, 699, 38, 13, false},
+    {IDC_NAV_SLOPE, "EDIT", "", ES_RIGHT, 62, 699, 38, 13, false},
+};
+
+// Label texts in code page 932 (Shift-JIS); 0xDF alone is the half-width semi-voiced mark
+// used as a degree sign.
+constexpr const char* kPower = "\x83\x70\x83\x8f\x81\x5b";               // パワー
+constexpr const char* kSpin = "\x83\x58\x83\x73\x83\x93";                // スピン
+constexpr const char* kClub = "\x83\x4e\x83\x89\x83\x75";                // クラブ
+constexpr const char* kWindPower = "\x95\x97\x97\xcd";                   // 風力
+constexpr const char* kDistance = "\x8e\x63\x8b\x97\x97\xa3";            // 残距離
+constexpr const char* kHeight = "\x8d\x82\x92\xe1\x8d\xb7";              // 高低差
+constexpr const char* kDirection = "\x95\x97\x8c\xfc\x82\xab";           // 風向き
+constexpr const char* kSlope = "\x8c\x58\x8e\xce";                       // 傾斜
+constexpr const char* kDrift = "\x89\xa1\x83\x59\x83\x8c";               // 横ズレ
+constexpr const char* kShot = "\x83\x56\x83\x87\x83\x62\x83\x67";        // ショット
+constexpr const char* kDegree = "\xdf";                                  // ﾟ
+
+const PanelLabel kLabels[] = {
+    {13, 25, kPower},     {13, 47, kSpin},      {13, 69, kClub},      {12, 253, kWindPower},
+    {97, 253, "m"},       {12, 274, kDistance}, {97, 274, "y"},       {12, 294, kHeight},
+    {97, 294, "m"},       {12, 314, kDirection}, {97, 314, kDegree},  {12, 334, kSlope},
+    {12, 398, kDrift},    {94, 397, "y"},       {12, 417, kShot},     {94, 417, "%"},
+    {12, 459, kDrift},    {93, 458, "y"},       {12, 478, kShot},     {93, 478, "%"},
+    {13, 520, kClub},     {12, 541, kDrift},    {93, 540, "y"},       {12, 560, kShot},
+    {93, 560, "%"},       {54, 699, kDegree},
+};
+
+// The two fonts, alive from creation to destruction of the main window.
+HFONT NormalFont = nullptr;
+HFONT BoldFont = nullptr;
+
+// A font of the given height, weight, character set and face; everything else default.
+HFONT MakeFont(int height, int weight, DWORD charset, const char* face)
+{
+    return CreateFontA(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, charset, OUT_DEFAULT_PRECIS,
+                       CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
+}
+
+// Adds items in order, then selects initial by text (CB_SELECTSTRING from index 0).
+void FillList(HWND list, const char* const* items, int count, const char* initial)
+{
+    for (int i = 0; i < count; ++i)
+        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i]));
+    SendMessageA(list, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(initial));
+}
+
+void FillPowerList(HWND list)
+{
+    static const char* const items[] = {"20", "21", "22", "23", "24", "25", "26", "27",
+                                        "28", "29", "30", "31", "32", "33", "34", "35"};
+    FillList(list, items, 16, "25");
+}
+
+void FillSpinList(HWND list)
+{
+    static const char* const items[] = {"7"};
+    FillList(list, items, 1, "7");
+}
+
+void FillClubList(HWND list)
+{
+    static const char* const items[] = {"1W", "2W", "3W", "2I"};
+    FillList(list, items, 4, "1W");
+}
+
+void FillWindList(HWND list)
+{
+    static const char* const items[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+    FillList(list, items, 9, "1");
+}
+
+// Runs the filler of a list control; other controls have none.
+void FillIfList(int id, HWND control)
+{
+    switch (id) {
+    case IDC_POWER: FillPowerList(control); break;
+    case IDC_SPIN: FillSpinList(control); break;
+    case IDC_CLUB: FillClubList(control); break;
+    case IDC_WIND_POWER: FillWindList(control); break;
+    default: break;
+    }
+}
+
+// Selects the list item whose text begins with the stored value (letter case ignored, search
+// from the second item round to the first); no match keeps the filler's selection.
+void SelectStored(HWND window, int id, const std::string& stored)
+{
+    SendDlgItemMessageA(window, id, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(stored.c_str()));
+}
+
+void Tick(HWND window, int id)
+{
+    SendDlgItemMessageA(window, id, BM_SETCHECK, BST_CHECKED, 0);
+}
+
+// Step 6 of creation: the stored inputs into the controls, texts exactly as stored.
+void LoadStoredInputs(HWND window)
+{
+    const std::string path = CurrentSettingsPath();
+    SelectStored(window, IDC_POWER, ReadSettingText(path, "Chara", "Power", "25"));
+    SelectStored(window, IDC_SPIN, ReadSettingText(path, "Chara", "Spin", "7"));
+    SelectStored(window, IDC_CLUB, ReadSettingText(path, "Chara", "Club", "1W"));
+    if (CrimsonRingTicked(ReadSettingText(path, "Chara", "CrimsonRing", "unchecked").c_str()))
+        Tick(window, IDC_CRIMSON_RING);
+
+    SelectStored(window, IDC_WIND_POWER, ReadSettingText(path, "Situation", "WindPower", "1"));
+    SetDlgItemTextA(window, IDC_DISTANCE, ReadSettingText(path, "Situation", "Distance", "230").c_str());
+    SetDlgItemTextA(window, IDC_HEIGHT, ReadSettingText(path, "Situation", "Height", "0").c_str());
+    const std::string direction = ReadSettingText(path, "Situation", "Direction", "0");
+    SetDlgItemTextA(window, IDC_DIRECTION, direction.c_str());
+    SetDlgItemTextA(window, IDC_NAV_DIRECTION, direction.c_str());
+    const std::string slope = ReadSettingText(path, "Situation", "Slope", "0");
+    SetDlgItemTextA(window, IDC_SLOPE, slope.c_str());
+    SetDlgItemTextA(window, IDC_NAV_SLOPE, slope.c_str());
+
+    Tick(window, BeamClubIs9I(ReadSettingText(path, "Beam", "Club", "6I").c_str()) ? IDC_BEAM_9I : IDC_BEAM_6I);
+}
+
+void OnCreate(HWND window, const CREATESTRUCTA* create)
+{
+    // Step 1: the window cannot be sized, minimised or maximised from its system menu.
+    HMENU menu = GetSystemMenu(window, FALSE);
+    RemoveMenu(menu, SC_RESTORE, MF_BYCOMMAND);
+    RemoveMenu(menu, SC_SIZE, MF_BYCOMMAND);
+    RemoveMenu(menu, SC_MINIMIZE, MF_BYCOMMAND);
+    RemoveMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+
+    // Step 2: the controls in order; a list is filled, then subclassed.
+    for (const ControlSpec& spec : kControls) {
+        HWND control = CreateWindowExA(0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x,
+                                       spec.y, spec.width, spec.height, window,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+                                       create->hInstance, nullptr);
+        FillIfList(spec.id, control);
+        if (HasSubclassProcedure(spec.id))
+            InstallSubclass(control);
+    }
+
+    // Step 3: every start shows the fairway at 100%.
+    Tick(window, IDC_FAIRWAY_100);
+
+    // Steps 4 and 5: the fonts, given without redrawing.
+    NormalFont = MakeFont(13, 0, SHIFTJIS_CHARSET, "tahoma");
+    BoldFont = MakeFont(13, FW_BOLD, SHIFTJIS_CHARSET, "tahoma");
+    for (const ControlSpec& spec : kControls)
+        SendDlgItemMessageA(window, spec.id, WM_SETFONT, reinterpret_cast<WPARAM>(spec.bold ? BoldFont : NormalFont),
+                            FALSE);
+
+    // Step 6: the inputs of the last run.
+    LoadStoredInputs(window);
+
+    // Step 7.
+    SetFocus(GetDlgItem(window, IDC_WIND_POWER));
+}
+
+void OnDestroy(HWND window)
+{
+    SaveSettings(window);
+    DeleteObject(NormalFont);
+    DeleteObject(BoldFont);
+    NormalFont = nullptr;
+    BoldFont = nullptr;
+    PostQuitMessage(0);
+}
+
+void OnPaint(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    DrawDial(window, dc);
+    HGDIOBJ previousFont = SelectObject(dc, NormalFont);
+    SetBkMode(dc, TRANSPARENT);
+    for (const PanelLabel& label : kLabels)
+        TextOutA(dc, label.x, label.y, label.text, lstrlenA(label.text));
+    SelectObject(dc, previousFont);
+    EndPaint(window, &paint);
+}
+
+void OnKeyDown(HWND window, WPARAM key)
+{
+    if (key == VK_ESCAPE)
+        SendMessageA(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+} // namespace
+
+const PanelLabel* PanelLabels(std::size_t* count)
+{
+    *count = sizeof kLabels / sizeof kLabels[0];
+    return kLabels;
+}
+
+LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_CREATE:
+        OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        return 0;
+    case WM_DESTROY:
+        OnDestroy(window);
+        return 0;
+    case WM_ENDSESSION:
+        // The session ends without WM_DESTROY: save now, exactly as closing would.
+        if (wParam)
+            SaveSettings(window);
+        return 0;
+    case WM_SETFOCUS:
+        SetFocus(GetDlgItem(window, IDC_WIND_POWER));
+        return 0;
+    case WM_PAINT:
+        OnPaint(window);
+        return 0;
+    case WM_KEYDOWN:
+        OnKeyDown(window, wParam);
+        return 0;
+    case WM_COMMAND:
+        return DispatchCommand(window, HIWORD(wParam), LOWORD(wParam), lParam);
+    case WM_MOUSEMOVE:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+        DialMouse(window, message, wParam, lParam);
+        return 0;
+    case WM_MBUTTONUP:
+        SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
+        return 0;
+    default:
+        return DefWindowProcA(window, message, wParam, lParam);
+    }
+}
