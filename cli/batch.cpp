@@ -1,0 +1,157 @@
+// vkcalc --csv: reads the situations row by row, runs the dispatcher on each, writes one result row per input row.
+#include "batch.h"
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "csv.h"
+#include "dispatch.h"
+#include "format.h"
+#include "input_fields.h"
+
+namespace {
+
+// Output is collected and written in pieces of about this size.
+constexpr std::size_t kFlushSize = 64 * 1024;
+
+// The columns named by the header, or why the header cannot be used.
+struct Header {
+    std::vector<const InputField*> columns;
+    std::string error; // empty when the header is usable
+};
+
+std::string LowerCase(std::string_view text)
+{
+    std::string lower(text);
+    for (char& c : lower) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return lower;
+}
+
+// Reads the header line: column names from the input list, each at most once, letter case ignored.
+Header ReadHeader(std::string_view line, bool tooLong)
+{
+    Header header;
+    // A byte order mark, as some spreadsheet programs write it, is not part of the first name.
+    if (line.substr(0, 3) == "\xEF\xBB\xBF") {
+        line.remove_prefix(3);
+    }
+    std::vector<std::string> cells;
+    if (tooLong) {
+        header.error = "the header is longer than " + std::to_string(kBatchMaxLine) + " characters";
+        return header;
+    }
+    std::string problem;
+    if (!SplitCsvLine(line, cells, problem)) {
+        header.error = "the header is malformed: " + problem;
+        return header;
+    }
+    std::vector<bool> seen(InputFieldCount());
+    for (const std::string& cell : cells) {
+        const InputField* field = FindInputField(LowerCase(cell));
+        if (field == nullptr) {
+            header.error = "the header names the unknown column " + QuoteForMessage(cell);
+            break;
+        }
+        const std::size_t index = static_cast<std::size_t>(field - InputFields());
+        if (seen[index]) {
+            header.error = "the header names the column " + QuoteForMessage(cell) + " twice";
+            break;
+        }
+        seen[index] = true;
+        header.columns.push_back(field);
+    }
+    if (!header.error.empty()) {
+        header.columns.clear();
+    }
+    return header;
+}
+
+// Fills panel from the cells of one row; on rejection returns the reason.
+bool ReadRow(const Header& header, const std::vector<std::string>& cells, PanelReading& panel, std::string& error)
+{
+    if (cells.size() != header.columns.size()) {
+        error = std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells") + ", but the header names " +
+                std::to_string(header.columns.size()) + (header.columns.size() == 1 ? " column" : " columns");
+        return false;
+    }
+    std::string problem;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        const InputField& field = *header.columns[i];
+        if (!ApplyInputField(field, cells[i], panel, problem)) {
+            error = std::string(field.name) + " " + QuoteForMessage(cells[i]) + ": " + problem;
+            return false;
+        }
+    }
+    return true;
+}
+
+// Appends an error row: twelve empty result cells and the message.
+void AppendErrorRow(std::string& out, std::size_t lineNumber, const std::string& message)
+{
+    out.append(12, ',');
+    AppendCsvCell(out, "line " + std::to_string(lineNumber) + ": " + message);
+    out += '\n';
+}
+
+bool Flush(std::ostream& out, std::string& buffer)
+{
+    out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+    buffer.clear();
+    return static_cast<bool>(out);
+}
+
+} // namespace
+
+BatchSummary RunBatch(std::istream& in, std::ostream& out)
+{
+    BatchSummary summary;
+    LineReader reader(in, kBatchMaxLine);
+    std::string buffer;
+    buffer.reserve(kFlushSize + kBatchMaxLine);
+    buffer += kCsvOutputHeader;
+    buffer += '\n';
+
+    std::string_view line;
+    bool tooLong = false;
+    if (!reader.Next(line, tooLong)) {
+        summary.writeFailed = !Flush(out, buffer);
+        return summary; // no header, no rows
+    }
+    const Header header = ReadHeader(line, tooLong);
+    summary.headerRejected = !header.error.empty();
+
+    const PanelReading defaults;
+    PanelReading panel;
+    std::vector<std::string> cells;
+    std::string error;
+    while (reader.Next(line, tooLong)) {
+        ++summary.rows;
+        error.clear();
+        panel = defaults;
+        if (!header.error.empty()) {
+            error = header.error;
+        } else if (tooLong) {
+            error = "longer than " + std::to_string(kBatchMaxLine) + " characters";
+        } else if (!SplitCsvLine(line, cells, error) || !ReadRow(header, cells, panel, error)) {
+            // error is set
+        }
+        if (error.empty()) {
+            AppendOutcomeCsv(buffer, Calculate(panel));
+            buffer += '\n'; // the empty error cell
+        } else {
+            ++summary.rejected;
+            AppendErrorRow(buffer, reader.LineNumber(), error);
+        }
+        if (buffer.size() >= kFlushSize && !Flush(out, buffer)) {
+            summary.writeFailed = true;
+            return summary;
+        }
+    }
+    summary.writeFailed = !Flush(out, buffer);
+    return summary;
+}

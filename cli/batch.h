@@ -1,0 +1,21 @@
+// vkcalc --csv: situations from CSV on one stream, results as CSV on another, one row each, in constant memory.
+#pragma once
+
+#include <cstddef>
+#include <istream>
+#include <ostream>
+
+// Counts of one batch run.
+struct BatchSummary {
+    std::size_t rows = 0;     // data rows read (the header not counted)
+    std::size_t rejected = 0; // rows answered with an error
+    bool headerRejected = false; // the header named an unknown or repeated column, or was malformed
+    bool writeFailed = false;    // out stopped accepting output; reading stopped there
+};
+
+// The longest input line a batch reads; a longer line becomes an error row.
+constexpr std::size_t kBatchMaxLine = 4096;
+
+// Reads the header and the data rows from in and writes the output header and one row per data
+// row to out. A missing column takes the panel's start-up value. Never throws on bad input.
+BatchSummary RunBatch(std::istream& in, std::ostream& out);

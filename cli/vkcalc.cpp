@@ -1,0 +1,176 @@
+// vkcalc as a function: reads the command line, then prints one calculation, a distance sheet or a CSV batch.
+#include "vkcalc.h"
+
+#include <string>
+
+#include "batch.h"
+#include "dispatch.h"
+#include "format.h"
+#include "input_fields.h"
+#include "options.h"
+#include "sweep.h"
+
+namespace {
+
+// Sheet lines are written in pieces of about this size.
+constexpr std::size_t kFlushSize = 64 * 1024;
+
+// Column of the explanations in the help.
+constexpr std::size_t kHelpIndent = 22;
+
+// Appends the comma-separated list as indented lines of at most 79 characters, breaking after commas.
+void AppendWrappedList(std::string& text, const std::string& list)
+{
+    std::size_t start = 0;
+    while (start < list.size()) {
+        std::size_t stop = list.size();
+        if (stop - start > 79 - kHelpIndent) {
+            stop = list.rfind(',', start + (79 - kHelpIndent) - 1) + 1;
+        }
+        text += std::string(kHelpIndent, ' ') + list.substr(start, stop - start) + "\n";
+        start = stop;
+    }
+}
+
+std::string HelpText()
+{
+    const PanelReading start;
+    std::string text =
+        "Usage: vkcalc [OPTION]...\n"
+        "       vkcalc --csv < situations.csv > results.csv\n"
+        "\n"
+        "Prints what the vk panel shows for one situation: for the Tomahawk, Back Spin\n"
+        "and Beam Impact shots the drift (yards) and the shot percentage, or \"---\"\n"
+        "where the shot is not offered at that distance.\n"
+        "\n"
+        "Inputs; a missing one takes the panel's start-up value [in brackets]:\n";
+    for (std::size_t i = 0; i < InputFieldCount(); ++i) {
+        const InputField& field = InputFields()[i];
+        std::string option = std::string("  --") + field.name + (field.kind == FieldKind::Flag ? "" : " VALUE");
+        option.resize(kHelpIndent, ' ');
+        text += option + field.meaning + " [" + PanelValueText(field, start) + "]\n";
+        text += std::string(kHelpIndent, ' ') + (field.kind == FieldKind::Flag ? "a flag: ticks the box" : field.accepted) +
+                "\n";
+    }
+    text +=
+        "Values may also be given as --option=VALUE. Field texts are read as the panel\n"
+        "reads them: the number at their start counts, a text without one counts as 0.\n"
+        "\n"
+        "Modes:\n"
+        "  --json              print one JSON object: texts and full-precision values\n"
+        "  --distance FROM:TO:STEP\n"
+        "                      print a sheet, one line per distance (at most 100000\n"
+        "                      lines); with --json, one JSON object per line\n"
+        "  --csv               batch: CSV from standard input to standard output. The\n"
+        "                      header names any of these columns in any order (ring\n"
+        "                      and rain are 0 or 1; a missing column takes the start-up\n"
+        "                      value):\n";
+    std::string columns;
+    for (std::size_t i = 0; i < InputFieldCount(); ++i) {
+        columns += std::string(i ? "," : "") + InputFields()[i].name;
+    }
+    AppendWrappedList(text, columns);
+    text += "                      The output has the columns:\n";
+    AppendWrappedList(text, kCsvOutputHeader);
+    text +=
+        "\n"
+        "  --help              print this help\n"
+        "  --version           print the version\n"
+        "\n"
+        "Exit status: 0 done; 1 a batch row or header was rejected or output failed;\n"
+        "2 a bad option or value (nothing is printed to standard output).\n";
+    return text;
+}
+
+// Writes text to out; false when the stream failed.
+bool Write(std::ostream& out, const std::string& text)
+{
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+    out.flush();
+    return static_cast<bool>(out);
+}
+
+int Finish(bool written, std::ostream& err)
+{
+    if (!written) {
+        err << "vkcalc: cannot write the output\n";
+        return kExitRejected;
+    }
+    return kExitOk;
+}
+
+int RunSingle(const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    const DispatchOutcome outcome = Calculate(options.panel);
+    std::string text;
+    if (options.json) {
+        AppendOutcomeJson(text, outcome);
+    } else {
+        AppendOutcomeText(text, outcome);
+    }
+    return Finish(Write(out, text), err);
+}
+
+int RunSweep(const CliOptions& options, std::ostream& out, std::ostream& err)
+{
+    PanelReading panel = options.panel;
+    std::string text;
+    if (!options.json) {
+        AppendSweepHeader(text);
+    }
+    const std::int64_t count = SweepCount(options.sweep);
+    for (std::int64_t i = 0; i < count; ++i) {
+        panel.distance = SweepDistanceText(options.sweep, i);
+        const DispatchOutcome outcome = Calculate(panel);
+        if (options.json) {
+            AppendOutcomeJson(text, outcome, panel.distance);
+        } else {
+            AppendSweepLine(text, panel.distance, outcome);
+        }
+        if (text.size() >= kFlushSize) {
+            if (!Write(out, text)) {
+                return Finish(false, err);
+            }
+            text.clear();
+        }
+    }
+    return Finish(Write(out, text), err);
+}
+
+int RunCsv(std::istream& in, std::ostream& out, std::ostream& err)
+{
+    const BatchSummary summary = RunBatch(in, out);
+    out.flush();
+    if (summary.writeFailed || !out) {
+        return Finish(false, err);
+    }
+    if (summary.headerRejected) {
+        err << "vkcalc: the CSV header was rejected; every row has the reason in its error cell\n";
+        return kExitRejected;
+    }
+    if (summary.rejected > 0) {
+        err << "vkcalc: " << summary.rejected << " of " << summary.rows << " rows rejected\n";
+        return kExitRejected;
+    }
+    return kExitOk;
+}
+
+} // namespace
+
+int RunVkcalc(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    CliOptions options;
+    std::string error;
+    if (!ParseOptions(argc, argv, options, error)) {
+        err << "vkcalc: " << error << "\n";
+        return kExitUsage;
+    }
+    switch (options.mode) {
+    case CliMode::Help: return Finish(Write(out, HelpText()), err);
+    case CliMode::Version: return Finish(Write(out, std::string("vkcalc ") + VK_VERSION_TEXT + "\n"), err);
+    case CliMode::Single: return RunSingle(options, out, err);
+    case CliMode::Sweep: return RunSweep(options, out, err);
+    case CliMode::Batch: return RunCsv(in, out, err);
+    }
+    return kExitUsage;
+}
