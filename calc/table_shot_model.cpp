@@ -204,7 +204,8 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     const long long base = p.distanceBase == DistanceBase::FromPower
         ? 2LL * in.power - p.distanceBaseOffset
         : -static_cast<long long>(p.distanceBaseOffset);
-    double w = DistanceWeight(p, d, base);
+    const double weightBeforePull = DistanceWeight(p, d, base);
+    double w = weightBeforePull;
     if (p.weightPull) {
         const bool beyondEnd = p.farFromAbsoluteEnd
             && d >= static_cast<double>(p.weights.pairs[p.weights.count - 1].offset);
@@ -304,7 +305,7 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     }
 
     if (trace != nullptr) {
-        *trace = ShotTrace{wx, wy, m, ff, range, k, hm, base, w, hc, d1, x1, lateral, g, rate, drift, d2, x2, q, shot};
+        *trace = ShotTrace{wx, wy, m, ff, range, k, hm, base, weightBeforePull, w, hc, d1, x1, lateral, g, rate, drift, d2, x2, q, shot};
     }
 
     // Step 16: texts.

@@ -113,11 +113,12 @@ struct ShotTable {
     double carry[kShotTableRows];
 };
 
-// Intermediate values of one evaluation, for tests and diagnosis.
+// Intermediate values of one evaluation, for tests and diagnosis. WX is the cross wind after
+// the wind strength factor M; W0 the distance weight before the pull, W after it.
 struct ShotTrace {
     double WX, WY, M, FF, R, K, HM;
     long long B;
-    double W, HC, D1, X1, L, G, rate, drift, D2, X2, q, shot;
+    double W0, W, HC, D1, X1, L, G, rate, drift, D2, X2, q, shot;
 };
 
 // Builds the table for the inputs' carry column; false (table untouched) when P has no column.
