@@ -32,26 +32,73 @@ double RowRule(const RowPiece* pieces, int count, int x)
     return (static_cast<double>(x) * pieces[i].m) + pieces[i].c;
 }
 
-// Row r with table[r] <= key < table[r + 1], for a key already known to lie inside the table.
-// A key that matches no row (NaN) takes the last interval, so the index stays in range
-// and the NaN flows on through the interpolation.
-int RowClosedBelow(const double* column, double key)
-{
-    int r = 0;
-    while (r < kShotTableRows - 2 && !(key < column[r + 1])) {
-        ++r;
+// One column of the shot table, evaluated per row when it is read: columns 0 and 1 and the
+// carry column of factor f. Each value is computed exactly as the table would hold it.
+struct ShotColumns {
+    const ShotModelParams* params;
+    double f;
+
+    double X(int r) const { return static_cast<double>(kFirstShotPercent + r); }
+
+    double S(int r) const { return RowRule(params->sensitivity, 3, kFirstShotPercent + r); }
+
+    // C(x) = ((((x * a) + b) * f) * x) * 0.01 with the carry piece of row x.
+    double C(int r) const
+    {
+        const int xi = kFirstShotPercent + r;
+        const double x = static_cast<double>(xi);
+        const RowPiece& piece = xi <= params->carryPieces[0].lastX ? params->carryPieces[0] : params->carryPieces[1];
+        return ((((x * piece.m) + piece.c) * f) * x) * 0.01;
     }
-    return r;
+};
+
+// The power factor f of the inputs' carry column; false when the power has no column.
+bool CarryFactor(const ShotInputs& in, const ShotModelParams& p, double* f)
+{
+    if (p.column == CarryColumn::ByRing) {
+        *f = static_cast<double>(p.ringPowerFactor[in.crimsonRing ? 1 : 0]);
+        return true;
+    }
+    if (in.power < kMinShotPower || in.power > kMaxShotPower) {
+        return false;
+    }
+    *f = static_cast<double>(p.powerFactorBase + 2 * (in.power - kMinShotPower));
+    return true;
 }
 
-// Row r with table[r] < key <= table[r + 1], under the same conventions.
-int RowClosedAbove(const double* column, double key)
+// Row r with C(r) <= key < C(r + 1), for a key already known to lie inside the column
+// (C(0) <= key < C(80)). The column rises strictly, so halving the interval finds the same row
+// as a scan. A key that matches no row (NaN) ends in the last interval: the index stays in
+// range and the NaN flows on through the interpolation.
+int RowClosedBelow(const ShotColumns& table, double key)
 {
-    int r = 0;
-    while (r < kShotTableRows - 2 && !(key <= column[r + 1])) {
-        ++r;
+    int low = 0;
+    int high = kShotTableRows - 1;
+    while (high - low > 1) {
+        const int mid = (low + high) / 2;
+        if (key < table.C(mid)) {
+            high = mid;
+        } else {
+            low = mid;
+        }
     }
-    return r;
+    return low;
+}
+
+// Row r with C(r) < key <= C(r + 1), for C(0) < key < C(80), under the same conventions.
+int RowClosedAbove(const ShotColumns& table, double key)
+{
+    int low = 0;
+    int high = kShotTableRows - 1;
+    while (high - low > 1) {
+        const int mid = (low + high) / 2;
+        if (key <= table.C(mid)) {
+            high = mid;
+        } else {
+            low = mid;
+        }
+    }
+    return low;
 }
 
 // Distance weight W of step 6, before the pull.
@@ -141,38 +188,31 @@ ShotResult InvalidShotResult()
 
 bool BuildShotTable(const ShotInputs& in, const ShotModelParams& p, ShotTable* table)
 {
-    // The power factor f of the carry column.
-    int f;
-    if (p.column == CarryColumn::ByPower) {
-        if (in.power < kMinShotPower || in.power > kMaxShotPower) {
-            return false;
-        }
-        f = p.powerFactorBase + 2 * (in.power - kMinShotPower);
-    } else {
-        f = p.ringPowerFactor[in.crimsonRing ? 1 : 0];
+    double f;
+    if (!CarryFactor(in, p, &f)) {
+        return false;
     }
-    const double factor = static_cast<double>(f);
-
+    const ShotColumns columns{&p, f};
     for (int r = 0; r < kShotTableRows; ++r) {
-        const int xi = kFirstShotPercent + r;
-        const double x = static_cast<double>(xi);
-        table->x[r] = x;
-        table->sensitivity[r] = RowRule(p.sensitivity, 3, xi);
-        const RowPiece& piece = xi <= p.carryPieces[0].lastX ? p.carryPieces[0] : p.carryPieces[1];
-        table->carry[r] = ((((x * piece.m) + piece.c) * factor) * x) * 0.01;
+        table->x[r] = columns.X(r);
+        table->sensitivity[r] = columns.S(r);
+        table->carry[r] = columns.C(r);
     }
     return true;
 }
 
 ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, ShotTrace* trace)
 {
-    // Step 1: shot table (only the columns read: x, S and the chosen carry column).
-    ShotTable table;
-    if (!BuildShotTable(in, p, &table)) {
+    // Step 1: shot table. Only the rows that are read are computed, each as the full table
+    // would hold it; a power without a carry column reads nothing.
+    double f;
+    if (!CarryFactor(in, p, &f)) {
         return InvalidShotResult();
     }
-    const double* S = table.sensitivity;
-    const double* C = table.carry;
+    const ShotColumns table{&p, f};
+    constexpr int kLast = kShotTableRows - 1;
+    const double c40 = table.C(0);
+    const double c120 = table.C(kLast);
     const double d = in.distance;
     const double h = in.height;
     const long long fairwayGap = 100LL - in.fairway; // 100 - F, in integers
@@ -229,13 +269,15 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
 
     // Step 9: sensitivity X1 at carry D1, clamped at the table's ends.
     double x1;
-    if (d1 < C[0]) {
-        x1 = S[0];
-    } else if (d1 >= C[kShotTableRows - 1]) {
-        x1 = S[kShotTableRows - 1];
+    if (d1 < c40) {
+        x1 = table.S(0);
+    } else if (d1 >= c120) {
+        x1 = table.S(kLast);
     } else {
-        const int r = RowClosedBelow(C, d1);
-        x1 = ((S[r + 1] - S[r]) / (C[r + 1] - C[r])) * (d1 - C[r]) + S[r];
+        const int r = RowClosedBelow(table, d1);
+        const double c0 = table.C(r);
+        const double c1 = table.C(r + 1);
+        x1 = ((table.S(r + 1) - table.S(r)) / (c1 - c0)) * (d1 - c0) + table.S(r);
     }
 
     // Step 10: lateral term.
@@ -246,8 +288,8 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     lateral = lateral * LadderFactor(p.lateralLadder, h);
 
     // Step 11: growth; the rate is chosen by the distance, the reference carry is C(90).
-    const double c90 = C[90 - kFirstShotPercent];
-    const double c95 = C[95 - kFirstShotPercent];
+    const double c90 = table.C(90 - kFirstShotPercent);
+    const double c95 = table.C(95 - kFirstShotPercent);
     double rate;
     if (d < c90) {
         rate = p.growthRates[0];
@@ -280,13 +322,14 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
 
     // Step 14: shot percentage X2 at carry D2, clamped to 40..120.
     double x2;
-    if (d2 <= C[0]) {
-        x2 = table.x[0];
-    } else if (d2 >= C[kShotTableRows - 1]) {
-        x2 = table.x[kShotTableRows - 1];
+    if (d2 <= c40) {
+        x2 = table.X(0);
+    } else if (d2 >= c120) {
+        x2 = table.X(kLast);
     } else {
-        const int r = RowClosedAbove(C, d2);
-        x2 = (d2 - C[r]) / (C[r + 1] - C[r]) + table.x[r];
+        const int r = RowClosedAbove(table, d2);
+        const double c0 = table.C(r);
+        x2 = (d2 - c0) / (table.C(r + 1) - c0) + table.X(r);
     }
 
     // Step 15: fairway (and for Back Spin, power) correction of the shot.
