@@ -67,7 +67,7 @@ inline int64_t UlpDistance(double a, double b)
 // from glibc's in the last bit, and that difference travels through the later steps, so there
 // they are compared within a few units in the last place.
 #ifdef _WIN32
-constexpr int64_t kFullDoubleUlps = 16;
+constexpr int64_t kFullDoubleUlps = 4;
 #else
 constexpr int64_t kFullDoubleUlps = 0;
 #endif
