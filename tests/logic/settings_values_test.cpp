@@ -2,6 +2,7 @@
 #include "settings_values.h"
 
 #include <climits>
+#include <ostream>
 #include <string>
 
 #include <gtest/gtest.h>
@@ -15,6 +16,12 @@ struct PathCase {
     std::string directory;
     std::string expected;
 };
+
+// Test output names the case (the struct holds padding that must not be printed).
+void PrintTo(const PathCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class SettingsPathTest : public testing::TestWithParam<PathCase> {};
 
@@ -48,6 +55,12 @@ struct UsableCase {
     bool usable;
 };
 
+// Test output names the case (the struct holds padding that must not be printed).
+void PrintTo(const UsableCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class SettingsPathUsableTest : public testing::TestWithParam<UsableCase> {};
 
 TEST_P(SettingsPathUsableTest, OnlyPathsTheProfileFunctionsAcceptAreUsed)
@@ -77,6 +90,12 @@ struct FirstCharCase {
     const char* stored;
     bool result;
 };
+
+// Test output names the case (the struct holds padding that must not be printed).
+void PrintTo(const FirstCharCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CrimsonRingRuleTest : public testing::TestWithParam<FirstCharCase> {};
 
@@ -140,6 +159,12 @@ struct TaskbarCase {
     long x, y;
 };
 
+// Test output names the case (the struct holds padding that must not be printed).
+void PrintTo(const TaskbarCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class TaskbarCorrectionTest : public testing::TestWithParam<TaskbarCase> {};
 
 TEST_P(TaskbarCorrectionTest, AddsOnlyATopOrLeftTaskbar)
@@ -175,6 +200,12 @@ struct PlaceCase {
     int x, y;
     long expectedX, expectedY;
 };
+
+// Test output names the case (the struct holds padding that must not be printed).
+void PrintTo(const PlaceCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class PlaceOnScreenOneMonitorTest : public testing::TestWithParam<PlaceCase> {};
 
