@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "controls.h"
 #include "dispatch.h"
 #include "settings_values.h"
 #include "win_main_window.h"

@@ -6,7 +6,6 @@
 
 #include "controls.h"
 #include "settings_values.h"
-#include "win_app.h"
 #include "win_dial.h"
 #include "win_panel.h"
 #include "win_settings.h"

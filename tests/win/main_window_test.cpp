@@ -1,6 +1,8 @@
 // The main window created with no settings file: place, title, the 34 controls, lists, fonts,
 // focus, labels, minimising, and the file written on closing.
 #include <cstring>
+#include <iterator>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -61,6 +63,13 @@ struct ExpectedControl {
     int x, y, width, height;
     bool bold;
 };
+
+// Failure messages name the case rather than dumping its bytes.
+void PrintTo(const ExpectedControl& c, std::ostream* os)
+{
+    *os << c.id;
+}
+
 
 constexpr DWORD kList = WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr DWORD kFrame = WS_GROUP | BS_GROUPBOX;
@@ -249,6 +258,13 @@ struct ListCase {
     std::vector<std::string> items;
     int selected;
 };
+
+// Failure messages name the case rather than dumping its bytes.
+void PrintTo(const ListCase& c, std::ostream* os)
+{
+    *os << c.id;
+}
+
 
 class ListFillerTest : public MainWindowFixture, public testing::WithParamInterface<ListCase> {};
 

@@ -1,5 +1,7 @@
 // CalcCommand through the main window: the panel read by the adapter, the calculator's texts and
 // "---" written into the result fields; any other command leaves every field as it was.
+#include <cstdio>
+#include <ostream>
 #include <string>
 
 #include "controls.h"
@@ -24,6 +26,13 @@ struct CommandCase {
     const char* slope;
     const char* texts[6]; // 510, 520, 610, 620, 730, 740
 };
+
+// Failure messages name the case rather than dumping its bytes.
+void PrintTo(const CommandCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 
 class CalcCommandTest : public MainWindowFixture, public testing::WithParamInterface<CommandCase> {
 protected:

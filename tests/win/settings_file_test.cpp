@@ -1,6 +1,7 @@
 // The settings file under Wine: loading each stored input, writing back in place, the title and
 // class name, the position rules and a settings path too long for the profile functions.
 #include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,13 @@ struct LoadCase {
     int id;               // the control to look at
     const char* shown;    // its text afterwards (for a radio or check box: "1" ticked, "0" not)
 };
+
+// Failure messages name the case rather than dumping its bytes.
+void PrintTo(const LoadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 
 class StoredInputLoading : public MainWindowFixture, public testing::WithParamInterface<LoadCase> {};
 
@@ -203,6 +211,13 @@ struct PositionCase {
     const char* ini;
     int x, y; // expected outer top-left corner of the window
 };
+
+// Failure messages name the case rather than dumping its bytes.
+void PrintTo(const PositionCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 
 class StoredPosition : public MainWindowFixture, public testing::WithParamInterface<PositionCase> {};
 
