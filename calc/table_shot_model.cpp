@@ -348,7 +348,8 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     }
 
     if (trace != nullptr) {
-        *trace = ShotTrace{wx, wy, m, ff, range, k, hm, base, weightBeforePull, w, hc, d1, x1, lateral, g, rate, drift, d2, x2, q, shot};
+        *trace = ShotTrace{wx, wy, m, ff, range, k, hm, base, weightBeforePull, w, hc,
+                           d1, x1, lateral, g, rate, drift, d2, x2, q, shot};
     }
 
     // Step 16: texts.

@@ -122,6 +122,7 @@ struct ShotTrace {
 };
 
 // Builds the table for the inputs' carry column; false (table untouched) when P has no column.
+// The evaluation computes the same values row by row, only where it reads them.
 bool BuildShotTable(const ShotInputs& in, const ShotModelParams& params, ShotTable* table);
 
 // Runs the family's sixteen steps with one parameter set; trace, when given, receives the steps' values.

@@ -2,6 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
 #include <cmath>
 #include <limits>
 
@@ -73,6 +76,49 @@ TEST(ParseFieldDoubleRange, BeyondTheDoubleRange)
     EXPECT_EQ(0.0, ParseFieldDouble("1e-999"));
     EXPECT_EQ(0.0, ParseFieldDouble("-0"));
     EXPECT_TRUE(std::signbit(ParseFieldDouble("-0")));
+}
+
+// Over the characters of decimal notation (no letters that start "inf", "nan" or "0x"), the
+// C library's conversion reads exactly the same leading number, so it serves as the reference.
+TEST(ParseFieldDoubleReference, SameDoubleAsTheCLibrary)
+{
+    const char alphabet[] = "0123456789012345678901234567890123456789..eE+- ";
+    const std::size_t letters = sizeof alphabet - 1;
+    uint32_t state = 12345;
+    auto next = [&state]() {
+        state = state * 1664525u + 1013904223u; // fixed sequence, the same on every run
+        return state >> 8;
+    };
+    for (int i = 0; i < 200000; ++i) {
+        char text[32];
+        const std::size_t length = 1 + next() % (i % 10 == 0 ? 30 : 8);
+        for (std::size_t k = 0; k < length; ++k) {
+            text[k] = alphabet[next() % letters];
+        }
+        text[length] = '\0';
+        const double expected = std::strtod(text, nullptr);
+        const double actual = ParseFieldDouble(text);
+        uint64_t be;
+        uint64_t ba;
+        std::memcpy(&be, &expected, sizeof be);
+        std::memcpy(&ba, &actual, sizeof ba);
+        ASSERT_EQ(be, ba) << '"' << text << '"';
+    }
+}
+
+TEST(ParseFieldDoubleReference, ExactPathAndLibraryPathBorders)
+{
+    const char* texts[] = {
+        "9007199254740991", "9007199254740992", "9007199254740993", "90071992547409930", "1e22", "1e23",
+        "1e-22", "1e-23", "123456789012345678", "0.000000000000000000000001", "12345678901234567e-5",
+        "4.9e-324", "2.2250738585072014e-308", "1.7976931348623157e308", "100000000000000000000000",
+        "0.1", "0.2", "0.3", "-0.0", "8.5e1", "1000000000000000000000e-21",
+    };
+    for (const char* text : texts) {
+        const double expected = std::strtod(text, nullptr);
+        const double actual = ParseFieldDouble(text);
+        EXPECT_EQ(0, std::memcmp(&expected, &actual, sizeof expected)) << text;
+    }
 }
 
 TEST(ParseFieldRegression, LongTextsAreReadWhole)
