@@ -10,27 +10,27 @@ constexpr std::size_t kChunkSize = 64 * 1024;
 
 } // namespace
 
-bool SplitCsvLine(std::string_view line, std::vector<std::string>& cells, std::string& error)
+bool SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells, std::string& scratch,
+                  std::string& error)
 {
-    std::size_t count = 0;
+    cells.clear();
+    scratch.clear();
+    // Decoded quoted cells are never longer than the line: no reallocation moves them later.
+    scratch.reserve(line.size());
     std::size_t i = 0;
     const std::size_t n = line.size();
     for (;;) {
-        if (cells.size() <= count) {
-            cells.emplace_back();
-        }
-        std::string& cell = cells[count++];
-        cell.clear();
         if (i < n && line[i] == '"') {
             // Quoted cell: up to the closing quote, "" standing for one quote.
+            const std::size_t start = scratch.size();
             ++i;
             bool closed = false;
             while (i < n) {
                 const char c = line[i++];
                 if (c != '"') {
-                    cell += c;
+                    scratch += c;
                 } else if (i < n && line[i] == '"') {
-                    cell += '"';
+                    scratch += '"';
                     ++i;
                 } else {
                     closed = true;
@@ -38,19 +38,21 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string>& cells, std::s
                 }
             }
             if (!closed) {
-                cells.resize(count);
                 error = "a quoted cell is not closed";
                 return false;
             }
             if (i < n && line[i] != ',') {
-                cells.resize(count);
                 error = "text after the closing quote of a cell";
                 return false;
             }
+            cells.emplace_back(scratch.data() + start, scratch.size() - start);
         } else {
-            const std::size_t comma = line.find(',', i);
-            const std::size_t stop = (comma == std::string_view::npos) ? n : comma;
-            cell.assign(line.data() + i, stop - i);
+            // Cells are short: a plain scan beats a library search per cell.
+            std::size_t stop = i;
+            while (stop < n && line[stop] != ',') {
+                ++stop;
+            }
+            cells.emplace_back(line.data() + i, stop - i);
             i = stop;
         }
         if (i >= n) {
@@ -58,13 +60,25 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string>& cells, std::s
         }
         ++i; // the comma; a line ending in a comma has an empty last cell
     }
-    cells.resize(count);
     return true;
+}
+
+bool SplitCsvLine(std::string_view line, std::vector<std::string>& cells, std::string& error)
+{
+    std::vector<std::string_view> views;
+    std::string scratch;
+    const bool ok = SplitCsvLine(line, views, scratch, error);
+    cells.assign(views.begin(), views.end());
+    return ok;
 }
 
 void AppendCsvCell(std::string& out, std::string_view text)
 {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+    bool plain = true;
+    for (const char c : text) {
+        plain = plain && c != ',' && c != '"' && c != '\r' && c != '\n';
+    }
+    if (plain) {
         out.append(text.data(), text.size());
         return;
     }

@@ -9,8 +9,13 @@
 
 // Splits one CSV line (without its line end) into cells. A cell that starts with '"' is quoted:
 // it ends at the next lone '"', and "" inside stands for one '"'; a '"' inside an unquoted cell
-// is an ordinary character. cells is resized to the cell count (its strings are reused).
-// Returns false and sets error for an unterminated quoted cell or text after a closing quote.
+// is an ordinary character. The cells view line, or scratch for quoted cells; they stay valid
+// while both do. Returns false and sets error for an unterminated quoted cell or text after a
+// closing quote (cells then holds the cells before it).
+bool SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells, std::string& scratch,
+                  std::string& error);
+
+// The same with copies of the cells, for callers that keep them.
 bool SplitCsvLine(std::string_view line, std::vector<std::string>& cells, std::string& error);
 
 // Appends text to out as one CSV cell, quoted when it holds ',', '"', CR or LF.

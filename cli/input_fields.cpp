@@ -51,20 +51,20 @@ char FoldCase(char c)
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+// True when value is item (without measuring item first: lists are read for every batch row).
 bool SameItem(std::string_view value, const char* item, bool ignoreCase)
 {
-    const std::size_t n = std::strlen(item);
-    if (value.size() != n) {
-        return false;
-    }
-    for (std::size_t i = 0; i < n; ++i) {
+    for (std::size_t i = 0; i < value.size(); ++i) {
+        if (item[i] == '\0') {
+            return false;
+        }
         const char a = ignoreCase ? FoldCase(value[i]) : value[i];
         const char b = ignoreCase ? FoldCase(item[i]) : item[i];
         if (a != b) {
             return false;
         }
     }
-    return true;
+    return item[value.size()] == '\0';
 }
 
 // Index of value among the field's items, or -1.
@@ -96,8 +96,8 @@ auto TextOf(FieldTarget target, Panel& panel) -> decltype(&panel.club)
     }
 }
 
-// Stores list item number index of field into the panel.
-void StoreItem(const InputField& field, int index, PanelReading& panel)
+// Stores list item number index of field, of length length, into the panel.
+void StoreItem(const InputField& field, int index, std::size_t length, PanelReading& panel)
 {
     switch (field.target) {
     case FieldTarget::Fairway:
@@ -111,7 +111,7 @@ void StoreItem(const InputField& field, int index, PanelReading& panel)
         break;
     default:
         if (std::string* text = TextOf(field.target, panel)) {
-            text->assign(field.items[index]);
+            text->assign(field.items[index], length);
         }
         break;
     }
@@ -120,7 +120,8 @@ void StoreItem(const InputField& field, int index, PanelReading& panel)
 bool IsNumberText(const InputField& field, std::string_view value)
 {
     for (const char c : value) {
-        if (c == '\0' || std::strchr(field.numberChars, c) == nullptr) {
+        const bool digit = c >= '0' && c <= '9';
+        if (!digit && (c == '\0' || std::strchr(field.numberChars, c) == nullptr)) {
             return false;
         }
     }
@@ -171,7 +172,7 @@ bool ApplyInputField(const InputField& field, std::string_view value, PanelReadi
             problem = "accepted are " + DescribeAccepted(field);
             return false;
         }
-        StoreItem(field, index, panel);
+        StoreItem(field, index, value.size(), panel);
         return true;
     }
     case FieldKind::Flag:

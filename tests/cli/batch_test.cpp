@@ -206,12 +206,49 @@ TEST(RunBatch, ManyRowsStreamInOrder)
     }
 }
 
+TEST(RunBatch, WorkerThreadsGiveTheSameRowsInTheSameOrder)
+{
+    // Blocks end after 4096 lines or 256 KiB: long lines and many rows cross both limits.
+    std::string input = "club,distance,height,direction\n";
+    const char* const clubs[] = {"1W", "2W", "3W", "2I", "9W"};
+    for (int i = 0; i < 20000; ++i) {
+        input += std::string(clubs[i % 5]) + "," + std::to_string(60 + i % 260) + "," + std::to_string(i % 9 - 4) +
+                 "," + std::to_string(i % 360) + "\n";
+        if (i % 997 == 0) {
+            input += std::string(5000, 'x') + "\n";
+        }
+    }
+    std::string expected;
+    BatchSummary serial;
+    for (unsigned workers : {1u, 2u, 3u, 0u}) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        const BatchSummary summary = RunBatch(in, out, workers);
+        if (workers == 1) {
+            expected = out.str();
+            serial = summary;
+            continue;
+        }
+        EXPECT_EQ(out.str(), expected) << workers << " workers";
+        EXPECT_EQ(summary.rows, serial.rows);
+        EXPECT_EQ(summary.rejected, serial.rejected);
+    }
+    EXPECT_EQ(serial.rows, 20000u + 21u);
+    EXPECT_EQ(serial.rejected, 4000u + 21u);
+}
+
 TEST(RunBatch, WriteFailureStopsAndIsReported)
 {
-    std::istringstream in("distance\n100\n200\n");
-    std::ostringstream out;
-    out.setstate(std::ios::badbit);
-    EXPECT_TRUE(RunBatch(in, out).writeFailed);
+    std::string input = "distance\n";
+    for (int i = 0; i < 30000; ++i) {
+        input += std::to_string(100 + i % 200) + "\n";
+    }
+    for (unsigned workers : {1u, 2u}) {
+        std::istringstream in(input);
+        std::ostringstream out;
+        out.setstate(std::ios::badbit);
+        EXPECT_TRUE(RunBatch(in, out, workers).writeFailed) << workers;
+    }
 }
 
 // Regression: an error message that quotes a value with a comma or a quote must stay one cell.

@@ -41,6 +41,22 @@ TEST(SplitCsvLine, CellsOfWellFormedLines)
     }
 }
 
+TEST(SplitCsvLine, ViewsPointIntoTheLineOrTheScratchText)
+{
+    const std::string line = "1W,\"2\"\"I\",,\"\"";
+    std::vector<std::string_view> cells;
+    std::string scratch = "left over from an earlier line";
+    std::string error;
+    ASSERT_TRUE(SplitCsvLine(line, cells, scratch, error));
+    ASSERT_EQ(cells.size(), 4u);
+    EXPECT_EQ(cells[0], "1W");
+    EXPECT_EQ(cells[0].data(), line.data());
+    EXPECT_EQ(cells[1], "2\"I");
+    EXPECT_EQ(cells[1].data(), scratch.data());
+    EXPECT_EQ(cells[2], "");
+    EXPECT_EQ(cells[3], "");
+}
+
 TEST(SplitCsvLine, MalformedQuotesAreRejected)
 {
     const std::string lines[] = {"\"a", "\"a\"b", "x,\"abc", "\"a\"\"", "\"a\" ,b", "\""};

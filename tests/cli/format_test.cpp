@@ -3,6 +3,7 @@
 
 #include <cfloat>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -72,6 +73,39 @@ TEST(AppendDouble17, SameDigitsAsPrintfAndReadsBackExactly)
         const double v = std::pow(10.0, exponent(random)) * ((i & 1) ? -1 : 1);
         ASSERT_EQ(Double17(v), Printf17(v));
         ASSERT_EQ(std::strtod(Double17(v).c_str(), nullptr), v);
+    }
+    // Random bit patterns: every exponent, subnormals, infinities and NaNs.
+    for (int i = 0; i < 20000; ++i) {
+        const std::uint64_t bits = random();
+        double v;
+        std::memcpy(&v, &bits, sizeof v);
+        ASSERT_EQ(Double17(v), Printf17(v)) << bits;
+    }
+}
+
+// The values where the digits are hardest: around powers of ten (the exponent changes with the
+// rounding), exact halves of the last digit, short decimals and the limits of exact integers.
+TEST(AppendDouble17, BoundariesOfTheDigitsAndExponents)
+{
+    std::vector<double> values;
+    for (int e = -6; e <= 17; ++e) {
+        const double p = std::pow(10.0, e);
+        double v = p;
+        for (int i = 0; i < 40; ++i, v = std::nextafter(v, 0.0)) {
+            values.push_back(v); // p and the 39 doubles below it
+        }
+        values.push_back(std::nextafter(p, 1e300));
+        values.push_back(p * (1 - 1e-17));
+        values.push_back(p * (1 - 5e-17));
+    }
+    for (double v : {0.5, 0.25, 0.125, 1e-4, 9.99999999999999e-5, 1.0000000000000001e-4, 123456.5, 0.3,
+                     4503599627370496.5, 9007199254740991.0, 9007199254740992.0, 9007199254740993.0,
+                     8.5, 2.5e-4, 99999999999999999.0, 0.00099999999999999999}) {
+        values.push_back(v);
+        values.push_back(-v);
+    }
+    for (const double v : values) {
+        ASSERT_EQ(Double17(v), Printf17(v)) << v;
     }
 }
 
