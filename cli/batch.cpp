@@ -183,10 +183,34 @@ bool FillBlock(LineReader& reader, Block& block)
     return !block.lines.empty();
 }
 
-// The rows one after another in the calling thread.
-void RunSerial(LineReader& reader, const Header& header, std::ostream& out, BatchSummary& summary)
+// Writes the output rows of every line of block into its output.
+void WriteBlockRows(RowWriter& writer, Block& block)
+{
+    const std::string_view text = block.text;
+    for (const Block::Line& l : block.lines) {
+        if (!writer.Write(text.substr(l.offset, l.length), l.tooLong, l.number, block.output)) {
+            ++block.rejected;
+        }
+    }
+}
+
+// True when a block was ended by a limit, so that more lines may follow.
+bool BlockIsFull(const Block& block)
+{
+    return block.lines.size() >= kBlockLines || block.text.size() >= kBlockText;
+}
+
+// The rows one after another in the calling thread: first those of block, then the rest of the input.
+void RunSerial(LineReader& reader, const Header& header, Block& first, std::ostream& out, BatchSummary& summary)
 {
     RowWriter writer(header);
+    WriteBlockRows(writer, first);
+    summary.rows += first.lines.size();
+    summary.rejected += first.rejected;
+    if (!Flush(out, first.output)) {
+        summary.writeFailed = true;
+        return;
+    }
     std::string buffer;
     buffer.reserve(kFlushSize + kBatchMaxLine);
     std::string_view line;
@@ -202,10 +226,11 @@ void RunSerial(LineReader& reader, const Header& header, std::ostream& out, Batc
     summary.writeFailed = !Flush(out, buffer);
 }
 
-// The rows in blocks on worker threads: this thread reads blocks and writes the finished ones in
-// input order. At most two blocks per worker are held at a time, so memory does not grow with
-// the input.
-void RunParallel(LineReader& reader, const Header& header, unsigned workers, std::ostream& out, BatchSummary& summary)
+// The rows in blocks on worker threads, starting with first: this thread reads blocks and writes
+// the finished ones in input order. At most two blocks per worker are held at a time, so memory
+// does not grow with the input.
+void RunParallel(LineReader& reader, const Header& header, std::unique_ptr<Block> first, unsigned workers,
+                 std::ostream& out, BatchSummary& summary)
 {
     std::mutex mutex;
     std::condition_variable workReady;
@@ -229,12 +254,7 @@ void RunParallel(LineReader& reader, const Header& header, unsigned workers, std
             pending.pop_front();
             lock.unlock();
             try {
-                const std::string_view text = block->text;
-                for (const Block::Line& l : block->lines) {
-                    if (!writer.Write(text.substr(l.offset, l.length), l.tooLong, l.number, block->output)) {
-                        ++block->rejected;
-                    }
-                }
+                WriteBlockRows(writer, *block);
             } catch (...) {
                 lock.lock();
                 failure = failure ? failure : std::current_exception();
@@ -254,7 +274,7 @@ void RunParallel(LineReader& reader, const Header& header, unsigned workers, std
         // Fewer threads than asked for: the ones that started do the work.
     }
     if (pool.empty()) {
-        RunSerial(reader, header, out, summary);
+        RunSerial(reader, header, *first, out, summary);
         return;
     }
 
@@ -282,18 +302,21 @@ void RunParallel(LineReader& reader, const Header& header, unsigned workers, std
     };
 
     std::unique_lock<std::mutex> lock(mutex);
+    std::unique_ptr<Block> block = std::move(first); // already filled
     while (!summary.writeFailed && !failure) {
-        std::unique_ptr<Block> block;
-        if (!spare.empty()) {
-            block = std::move(spare.back());
-            spare.pop_back();
-        }
-        lock.unlock();
+        bool more = true;
         if (!block) {
-            block = std::make_unique<Block>();
+            if (!spare.empty()) {
+                block = std::move(spare.back());
+                spare.pop_back();
+            }
+            lock.unlock();
+            if (!block) {
+                block = std::make_unique<Block>();
+            }
+            more = FillBlock(reader, *block);
+            lock.lock();
         }
-        const bool more = FillBlock(reader, *block);
-        lock.lock();
         if (!more) {
             break;
         }
@@ -342,11 +365,14 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, unsigned workers)
         summary.writeFailed = true;
         return summary;
     }
+    // Threads only pay for input of more than one block.
+    auto first = std::make_unique<Block>();
+    FillBlock(reader, *first);
     workers = workers == 0 ? DefaultWorkers() : workers;
-    if (workers == 1) {
-        RunSerial(reader, header, out, summary);
+    if (workers == 1 || !BlockIsFull(*first)) {
+        RunSerial(reader, header, *first, out, summary);
     } else {
-        RunParallel(reader, header, workers, out, summary);
+        RunParallel(reader, header, std::move(first), workers, out, summary);
     }
     return summary;
 }

@@ -1,6 +1,7 @@
 // vkcalc as a function: reads the command line, then prints one calculation, a distance sheet or a CSV batch.
 #include "vkcalc.h"
 
+#include <exception>
 #include <string>
 
 #include "batch.h"
@@ -155,9 +156,8 @@ int RunCsv(std::istream& in, std::ostream& out, std::ostream& err)
     return kExitOk;
 }
 
-} // namespace
-
-int RunVkcalc(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
+// vkcalc itself, from the command line to the exit status.
+int RunChecked(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
 {
     CliOptions options;
     std::string error;
@@ -173,4 +173,17 @@ int RunVkcalc(int argc, const char* const* argv, std::istream& in, std::ostream&
     case CliMode::Batch: return RunCsv(in, out, err);
     }
     return kExitUsage;
+}
+
+} // namespace
+
+int RunVkcalc(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
+{
+    // Only the system can make vkcalc fail (no memory, no thread); say so instead of aborting.
+    try {
+        return RunChecked(argc, argv, in, out, err);
+    } catch (const std::exception& e) {
+        err << "vkcalc: " << e.what() << "\n";
+        return kExitRejected;
+    }
 }
