@@ -52,3 +52,15 @@ fuzz-build: $(FUZZ)/CMakeCache.txt
 	cmake --build $(FUZZ) -j $(JOBS)
 fuzz: fuzz-build
 	tools/run-fuzz $(FUZZ) $(FUZZ_SECONDS)
+
+# Release package: build/vk-VERSION-win64.zip with vk.exe, vkcalc.exe (stripped) and README.txt.
+VERSION := $(shell sed -n 's/^set(VK_VERSION_TEXT "\(.*\)")$$/\1/p' CMakeLists.txt)
+DIST := $(BUILD)/dist/vk-$(VERSION)
+dist: windows
+	rm -rf $(BUILD)/dist $(BUILD)/vk-$(VERSION)-win64.zip
+	mkdir -p $(DIST)
+	x86_64-w64-mingw32-strip -o $(DIST)/vk.exe $(WINDOWS)/vk.exe
+	x86_64-w64-mingw32-strip -o $(DIST)/vkcalc.exe $(WINDOWS)/vkcalc.exe
+	sed 's/$$/\r/' res/README-win.txt > $(DIST)/README.txt
+	cd $(BUILD)/dist && zip -q -X -r ../vk-$(VERSION)-win64.zip vk-$(VERSION)
+	@echo "$(BUILD)/vk-$(VERSION)-win64.zip"
