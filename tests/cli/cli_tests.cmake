@@ -11,3 +11,14 @@ if(TARGET vkcalc)
     set_tests_properties(vkcalc.${group} PROPERTIES TIMEOUT 600)
   endforeach()
 endif()
+
+# vkcalc.exe against the panel (Windows only): the main window created in-process, set and
+# recalculated, and vkcalc.exe started beside it for the same situations.
+if(WIN32 AND TARGET vkwin AND TARGET vkcalc)
+  add_executable(cli_panel_tests ${CMAKE_CURRENT_LIST_DIR}/panel_agreement_wintest.cpp)
+  target_link_libraries(cli_panel_tests PRIVATE vkwin vkcli ${VK_GTEST})
+  target_include_directories(cli_panel_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/tests/win)
+  add_dependencies(cli_panel_tests vkcalc)
+  add_test(NAME vkcalc.panel_agreement COMMAND cli_panel_tests --gtest_brief=1)
+  set_tests_properties(vkcalc.panel_agreement PROPERTIES TIMEOUT 600)
+endif()

@@ -79,6 +79,11 @@ TEST(AppendDouble17, SameDigitsAsPrintfAndReadsBackExactly)
         const std::uint64_t bits = random();
         double v;
         std::memcpy(&v, &bits, sizeof v);
+        if (std::isnan(v)) {
+            // C libraries differ in the sign they print for a NaN.
+            ASSERT_TRUE(Double17(v) == "nan" || Double17(v) == "-nan") << Double17(v);
+            continue;
+        }
         ASSERT_EQ(Double17(v), Printf17(v)) << bits;
     }
 }
