@@ -12,11 +12,11 @@
 namespace {
 
 // Pieces that random inputs are built from: valid texts, near misses and raw bytes.
-const char* const kPieces[] = {"--club", "--power", "--spin", "--ring", "--fairway", "--rain", "--wind",
+const std::string kPieces[] = {"--club", "--power", "--spin", "--ring", "--fairway", "--rain", "--wind",
                                "--distance", "--height", "--direction", "--slope", "--beam", "--json",
                                "--csv", "--help=", "=", "1W", "2i", "30", "7", "100", "9", "200", "-3.5",
                                "1:2:0.5", "88:92:1", ":", ",", "\"", "\"\"", "\r", "\n", "-", ".", "9I",
-                               "12345678", "123456789", "", "\xff", std::string("\0", 1).c_str(), "club",
+                               "12345678", "123456789", "", "\xff", std::string("\0", 1), "club",
                                "distance", "height", "ring", "1", "0", "x"};
 
 std::string RandomText(std::mt19937& random, int maxPieces)
