@@ -360,7 +360,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out, unsigned workers)
         return summary; // no header, no rows
     }
     const Header header = ReadHeader(line, tooLong);
-    summary.headerRejected = !header.error.empty();
+    summary.headerError = header.error;
     if (!Flush(out, buffer)) {
         summary.writeFailed = true;
         return summary;

@@ -4,12 +4,13 @@
 #include <cstddef>
 #include <istream>
 #include <ostream>
+#include <string>
 
 // Counts of one batch run.
 struct BatchSummary {
     std::size_t rows = 0;     // data rows read (the header not counted)
     std::size_t rejected = 0; // rows answered with an error
-    bool headerRejected = false; // the header named an unknown or repeated column, or was malformed
+    std::string headerError;  // why the header was rejected (unknown or repeated column, malformed); empty if usable
     bool writeFailed = false;    // out stopped accepting output; reading stopped there
 };
 

@@ -145,8 +145,8 @@ int RunCsv(std::istream& in, std::ostream& out, std::ostream& err)
     if (summary.writeFailed || !out) {
         return Finish(false, err);
     }
-    if (summary.headerRejected) {
-        err << "vkcalc: the CSV header was rejected; every row has the reason in its error cell\n";
+    if (!summary.headerError.empty()) {
+        err << "vkcalc: " << summary.headerError << "; every row is rejected\n";
         return kExitRejected;
     }
     if (summary.rejected > 0) {
