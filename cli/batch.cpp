@@ -125,8 +125,8 @@ public:
             error_ = header_.error;
         } else if (tooLong) {
             error_ = "longer than " + std::to_string(kBatchMaxLine) + " characters";
-        } else if (!SplitCsvLine(line, cells_, scratch_, error_) || !ReadRow(header_, cells_, panel_, error_)) {
-            // error_ is set
+        } else if (SplitCsvLine(line, cells_, scratch_, error_)) {
+            ReadRow(header_, cells_, panel_, error_); // sets error_ for a rejected row
         }
         if (!error_.empty()) {
             AppendErrorRow(out, lineNumber, error_);
