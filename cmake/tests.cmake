@@ -43,6 +43,11 @@ if(EXISTS ${CMAKE_SOURCE_DIR}/tests/cli/cli_tests.cmake)
   include(${CMAKE_SOURCE_DIR}/tests/cli/cli_tests.cmake)
 endif()
 
+# Hardening tests of vk.exe under Wine: hostile settings files, long paths, leaks, many copies.
+if(WIN32 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/hardening/hardening.cmake)
+  include(${CMAKE_SOURCE_DIR}/tests/hardening/hardening.cmake)
+endif()
+
 # End-to-end tests of vk.exe with real input under Xvfb (Windows tree only).
 if(WIN32 AND EXISTS ${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
   include(${CMAKE_SOURCE_DIR}/tests/e2e/e2e.cmake)
