@@ -19,7 +19,7 @@ constexpr const char* kDefaultName = "vk ver2.43a";
 constexpr int kWindowWidth = 120;
 constexpr int kWindowHeight = 745;
 // Milliseconds to wait for a start, a reply to one message, or an exit.
-constexpr DWORD kStartTimeout = 20000;
+constexpr DWORD kStartTimeout = 15000;
 constexpr DWORD kReplyTimeout = 10000;
 constexpr DWORD kExitTimeout = 20000;
 
@@ -237,8 +237,8 @@ public:
     // Waits for the process's visible top-level window; nullptr when none came (or it exited).
     HWND WaitForWindow(DWORD timeout = kStartTimeout)
     {
-        WaitForInputIdle(info_.hProcess, timeout);
         const DWORD start = GetTickCount();
+        WaitForInputIdle(info_.hProcess, timeout);
         while (window_ == nullptr && GetTickCount() - start < timeout) {
             EnumWindows(FindOwnWindow, reinterpret_cast<LPARAM>(this));
             if (window_ == nullptr) {
