@@ -314,11 +314,20 @@ TEST_P(HostileSettings, StartsShowsUsableValuesRecalculatesAndClosesCleanly)
     hard::ExpectResultsFilled(hard::ReadPanel(window));
     ASSERT_TRUE(hard::SetControlText(window, IDC_DISTANCE, "187"));
     ASSERT_TRUE(hard::Recalculate(window));
+    EXPECT_EQ(hard::ControlText(window, IDC_BEAM_DRIFT), "---");
+
+    // Step 6: the dial finds the main window by the class name and title read from the file: a
+    // press on it, painted at once, sets the direction and recalculates (80 yards: Beam Impact).
+    ASSERT_TRUE(hard::SetControlText(window, IDC_DISTANCE, "80"));
+    ASSERT_TRUE(hard::Send(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(77, 628)));
+    RedrawWindow(window, nullptr, nullptr, RDW_UPDATENOW);
     Panel closing = hard::ReadPanel(window);
+    EXPECT_EQ(closing.direction, "45.00");
+    EXPECT_NE(closing.results[4], "---") << "the dial's recalculation did not reach the main window";
     hard::ExpectResultsFilled(closing);
     hard::ExpectPanelUsable(closing);
 
-    // Step 6: close; exit code 0.
+    // Step 7: close; exit code 0.
     GetWindowRect(window, &place);
     DWORD code = 99;
     ASSERT_TRUE(vk.Close(&code)) << "vk.exe did not exit after WM_CLOSE";
@@ -326,7 +335,7 @@ TEST_P(HostileSettings, StartsShowsUsableValuesRecalculatesAndClosesCleanly)
     if (lock != INVALID_HANDLE_VALUE)
         CloseHandle(lock);
 
-    // Step 7: the file afterwards.
+    // Step 8: the file afterwards.
     switch (c.setup) {
     case Setup::File:
         hard::ExpectFourteenKeys(ini, closing, place, c.title, c.className);
