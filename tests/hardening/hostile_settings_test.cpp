@@ -41,7 +41,7 @@ struct HostileCase {
     Shown shown;
     std::vector<Unknown> kept;      // unknown keys that must read the same after the run
     std::vector<std::string> lines; // lines that must still be in the file after the run
-    bool whollyOffScreen = false;   // the stored place lies outside every monitor
+    bool wholeOnMonitor = false;    // the window must lie wholly on a monitor
     std::string title = hard::kDefaultName;
     std::string className = hard::kDefaultName;
 };
@@ -185,20 +185,15 @@ std::vector<HostileCase> Cases()
         c.shown.power = "33";
         cases.push_back(c);
     }
-    {
-        // Beyond 32 bits: however the platform reads them, the place is far outside every monitor.
-        HostileCase c = Make("PositionBeyond32Bits", Setup::File, Crlf("[Pos]\nX=99999999999\nY=-99999999999\n"), kDefaults);
-        c.whollyOffScreen = true;
-        cases.push_back(c);
-    }
-    {
-        HostileCase c = Make("PositionAtLargestInt", Setup::File, Crlf("[Pos]\nX=2147483647\nY=2147483647\n"), kDefaults);
-        c.whollyOffScreen = true;
-        cases.push_back(c);
-    }
-    {
-        HostileCase c = Make("PositionAtSmallestInt", Setup::File, Crlf("[Pos]\nX=-2147483648\nY=-2147483648\n"), kDefaults);
-        c.whollyOffScreen = true;
+    // Stored places at the ends of the 32-bit range and beyond it: whatever integer the platform
+    // reads for the digits, the window must end up wholly on a monitor.
+    const char* const extremes[][3] = {{"PositionBeyond32Bits", "99999999999", "-99999999999"},
+                                       {"PositionAtLargestInt", "2147483647", "2147483647"},
+                                       {"PositionAtSmallestInt", "-2147483648", "-2147483648"}};
+    for (const auto& e : extremes) {
+        const std::string content = Crlf(std::string("[Pos]\nX=") + e[1] + "\nY=" + e[2] + "\n");
+        HostileCase c = Make(e[0], Setup::File, content, kDefaults);
+        c.wholeOnMonitor = true;
         cases.push_back(c);
     }
     {
@@ -290,7 +285,7 @@ TEST_P(HostileSettings, StartsShowsUsableValuesRecalculatesAndClosesCleanly)
     EXPECT_EQ(hard::WindowText(window), c.title);
     EXPECT_EQ(FindWindowA(c.className.c_str(), c.title.c_str()), window);
 
-    // Step 3: its place and size: on a monitor, and wholly on it when the stored place was not.
+    // Step 3: its place and size: on a monitor, wholly where the case says so.
     RECT place = {};
     GetWindowRect(window, &place);
     EXPECT_EQ(place.right - place.left, hard::kWindowWidth);
@@ -298,7 +293,7 @@ TEST_P(HostileSettings, StartsShowsUsableValuesRecalculatesAndClosesCleanly)
     EXPECT_FALSE(IsIconic(window));
     bool whole = false;
     EXPECT_TRUE(hard::OnAMonitor(place, &whole)) << place.left << "," << place.top;
-    if (c.whollyOffScreen) {
+    if (c.wholeOnMonitor) {
         EXPECT_TRUE(whole) << place.left << "," << place.top;
     }
 
