@@ -68,7 +68,6 @@ TEST(SecondCopy, TwentyStartedTogetherWhileOneRunsAllExitZero)
         DWORD code = 99;
         EXPECT_TRUE(copies[i]->WaitForExit(&code, kCopiesTimeout)) << "copy " << i << " kept running";
         EXPECT_EQ(code, 0u) << "copy " << i;
-        EXPECT_EQ(copies[i]->Window(), nullptr);
     }
     stop = true;
     load.join();
