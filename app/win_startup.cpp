@@ -47,6 +47,16 @@ ATOM RegisterMainClass(HINSTANCE instance)
     const std::string path = CurrentSettingsPath();
     g_className = ReadSettingText(path, "App", "ClassName", kDefaultClassName);
 
+    // A stored name that cannot be registered (empty) or that names a class the process already
+    // has (the panel's own "Edit", "Button", ...) would keep vk from ever showing its window, or
+    // make every control a main window. Use the default instead; it is saved back at the end,
+    // which repairs the file.
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof existing;
+    if (g_className.empty() || GetClassInfoExA(instance, g_className.c_str(), &existing)) {
+        g_className = kDefaultClassName;
+    }
+
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;

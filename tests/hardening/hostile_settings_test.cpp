@@ -371,8 +371,7 @@ INSTANTIATE_TEST_SUITE_P(Files, HostileSettings, testing::ValuesIn(Cases()),
 // Class names the main window cannot have: empty (registration fails: the program ends at once,
 // at every start) or the name of a control class of the panel (the panel's controls would be
 // made as main windows, each building a panel again: the program never shows a window and
-// holds the single-instance name). The program should use the default name instead, and save it.
-// Disabled until RegisterMainClass falls back to the default: run with --gtest_also_run_disabled_tests.
+// holds the single-instance name). The program uses the default name instead, and saves it.
 std::vector<HostileCase> UnusableClassNames()
 {
     std::vector<HostileCase> cases;
@@ -386,7 +385,7 @@ std::vector<HostileCase> UnusableClassNames()
     return cases;
 }
 
-INSTANTIATE_TEST_SUITE_P(DISABLED_UnusableClassName, HostileSettings, testing::ValuesIn(UnusableClassNames()),
+INSTANTIATE_TEST_SUITE_P(UnusableClassName, HostileSettings, testing::ValuesIn(UnusableClassNames()),
                          [](const testing::TestParamInfo<HostileCase>& info) { return info.param.name; });
 
 } // namespace
