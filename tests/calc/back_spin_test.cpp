@@ -28,12 +28,7 @@ TEST(BackSpinWorkedExamples, DriftShotAndTexts)
 {
     for (const WorkedExample& ex : kExamples) {
         SCOPED_TRACE(std::string(ex.model) + " " + ex.driftText + " " + ex.shotText);
-        const ShotResult r = ex.run(ex.in);
-        EXPECT_TRUE(r.valid);
-        EXPECT_DIGITS(ex.drift, r.drift);
-        EXPECT_DIGITS(ex.shot, r.shot);
-        EXPECT_STREQ(ex.driftText, r.driftText);
-        EXPECT_STREQ(ex.shotText, r.shotText);
+        ExpectWorkedExample(ex.run(ex.in), ex.drift, ex.shot, ex.driftText, ex.shotText);
     }
 }
 

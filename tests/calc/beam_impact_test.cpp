@@ -33,12 +33,7 @@ TEST(BeamImpactWorkedExamples, DriftShotAndTexts)
 {
     for (const BeamExample& ex : kExamples) {
         SCOPED_TRACE(std::string(ex.iron) + " " + ex.driftText + " " + ex.shotText);
-        const ShotResult r = ex.run(ex.in);
-        EXPECT_TRUE(r.valid);
-        EXPECT_SAME_DOUBLE(ex.drift, r.drift);
-        EXPECT_SAME_DOUBLE(ex.shot, r.shot);
-        EXPECT_STREQ(ex.driftText, r.driftText);
-        EXPECT_STREQ(ex.shotText, r.shotText);
+        ExpectWorkedExample(ex.run(ex.in), ex.drift, ex.shot, ex.driftText, ex.shotText);
     }
 }
 

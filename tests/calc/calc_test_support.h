@@ -84,3 +84,26 @@ inline ::testing::AssertionResult SameDouble(const char* expectedExpr, const cha
     return ::testing::AssertionFailure() << actualExpr << " is " << buffer << " (" << expectedExpr << ")";
 }
 #define EXPECT_SAME_DOUBLE(expected, actual) EXPECT_PRED_FORMAT2(SameDouble, expected, actual)
+
+// Expects a valid worked-example result: drift and shot to the digits of the decimal texts given,
+// and the shown texts exactly. The caller names the example with SCOPED_TRACE.
+inline void ExpectWorkedExample(const ShotResult& r, const char* drift, const char* shot, const char* driftText,
+                                const char* shotText)
+{
+    EXPECT_TRUE(r.valid);
+    EXPECT_DIGITS(drift, r.drift);
+    EXPECT_DIGITS(shot, r.shot);
+    EXPECT_STREQ(driftText, r.driftText);
+    EXPECT_STREQ(shotText, r.shotText);
+}
+
+// The same with drift and shot as full doubles (compared as EXPECT_SAME_DOUBLE does).
+inline void ExpectWorkedExample(const ShotResult& r, double drift, double shot, const char* driftText,
+                                const char* shotText)
+{
+    EXPECT_TRUE(r.valid);
+    EXPECT_SAME_DOUBLE(drift, r.drift);
+    EXPECT_SAME_DOUBLE(shot, r.shot);
+    EXPECT_STREQ(driftText, r.driftText);
+    EXPECT_STREQ(shotText, r.shotText);
+}

@@ -29,12 +29,7 @@ TEST(Tomahawk2IWorkedExamples, DriftShotAndTexts)
 {
     for (const WorkedExample& ex : kExamples) {
         SCOPED_TRACE(std::string(ex.driftText) + " " + ex.shotText);
-        const ShotResult r = Tomahawk2I(ex.in);
-        EXPECT_TRUE(r.valid);
-        EXPECT_DIGITS(ex.drift, r.drift);
-        EXPECT_DIGITS(ex.shot, r.shot);
-        EXPECT_STREQ(ex.driftText, r.driftText);
-        EXPECT_STREQ(ex.shotText, r.shotText);
+        ExpectWorkedExample(Tomahawk2I(ex.in), ex.drift, ex.shot, ex.driftText, ex.shotText);
     }
 }
 

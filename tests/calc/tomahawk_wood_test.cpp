@@ -42,11 +42,7 @@ TEST(TomahawkWoodWorkedExamples, DriftShotAndTexts)
     for (const WorkedExample& ex : kExamples) {
         SCOPED_TRACE(std::string(ex.model) + " " + ex.driftText + " " + ex.shotText);
         const ShotResult r = ex.run(ex.in);
-        EXPECT_TRUE(r.valid);
-        EXPECT_DIGITS(ex.drift, r.drift);
-        EXPECT_DIGITS(ex.shot, r.shot);
-        EXPECT_STREQ(ex.driftText, r.driftText);
-        EXPECT_STREQ(ex.shotText, r.shotText);
+        ExpectWorkedExample(r, ex.drift, ex.shot, ex.driftText, ex.shotText);
         // The named model is the evaluation routine with its parameter set.
         const ShotResult direct = EvaluateShotModel(ex.in, *ex.params);
         EXPECT_SAME_DOUBLE(r.drift, direct.drift);
