@@ -3,45 +3,18 @@
 
 #include "controls.h"
 #include "key_table.h"
+#include "key_table_cases.h"
 
 namespace {
 
 constexpr int kColumns[7] = {kKeyTab, kKeyEnter, kKeySpace, kKeyDown, kKeyUp, kKeyRight, kKeyLeft};
-constexpr int PASS = 0;
-
-struct Row {
-    int id;
-    int target[7]; // Tab, Enter, Space, Down, Up, Right, Left
-};
-
-// The navigation table as the panel's users know it, written independently of the code's layout.
-const Row kExpected[] = {
-    {110, {310, 310, 310, PASS, PASS, PASS, PASS}},
-    {120, {310, 310, 310, PASS, PASS, PASS, PASS}},
-    {130, {310, 310, 310, PASS, PASS, PASS, PASS}},
-    {140, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {210, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {220, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {230, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {240, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {250, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {260, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {270, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {710, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {720, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {310, {320, 320, 320, PASS, PASS, PASS, PASS}},
-    {320, {330, 330, 330, 330, 310, PASS, PASS}},
-    {330, {340, 340, 340, 340, 320, PASS, PASS}},
-    {340, {350, 350, 350, 350, 330, PASS, PASS}},
-    {350, {400, 400, 400, 400, 340, PASS, PASS}},
-    {400, {310, 310, 310, 310, 350, PASS, PASS}},
-    {810, {820, 820, 820, 820, 340, 820, 340}},
-    {820, {400, 400, 400, 400, 810, 400, 810}},
-};
+using keycases::kKeyTable;
+using keycases::KeyRow;
+using keycases::PASS;
 
 TEST(KeyTable, EveryControlAndKey)
 {
-    for (const Row& row : kExpected) {
+    for (const KeyRow& row : kKeyTable) {
         for (int column = 0; column < 7; ++column) {
             const KeyAction action = NavigationKey(row.id, kColumns[column]);
             EXPECT_EQ(action.target, row.target[column])
@@ -52,7 +25,7 @@ TEST(KeyTable, EveryControlAndKey)
 
 TEST(KeyTable, OnlyTheButtonsEnterAndSpaceRecalculate)
 {
-    for (const Row& row : kExpected) {
+    for (const KeyRow& row : kKeyTable) {
         for (int key : kColumns) {
             const bool expected = row.id == IDC_CALCULATE && (key == kKeyEnter || key == kKeySpace);
             EXPECT_EQ(NavigationKey(row.id, key).thenCalc, expected) << "control " << row.id << " key " << key;
@@ -64,7 +37,7 @@ TEST(KeyTable, OtherKeysPass)
 {
     // Esc, letters, digits, Shift (16), Home (36), Delete (46), F1 (112): not navigation keys.
     const int keys[] = {kKeyEscape, 'A', '0', 16, 36, 46, 112, 0, 255};
-    for (const Row& row : kExpected) {
+    for (const KeyRow& row : kKeyTable) {
         for (int key : keys) {
             EXPECT_EQ(NavigationKey(row.id, key).target, PASS) << "control " << row.id << " key " << key;
         }

@@ -7,13 +7,16 @@
 
 #include "calc_spy.h"
 #include "controls.h"
+#include "key_table_cases.h"
 #include "win_fixture.h"
 
 namespace {
 
 using vktest::CalcSpy;
 
-constexpr int PASS = 0;
+using keycases::kKeyTable;
+using keycases::KeyRow;
+using keycases::PASS;
 
 class Subclass : public vktest::MainWindowFixture {
 protected:
@@ -54,35 +57,6 @@ protected:
 };
 
 constexpr int kKeys[7] = {VK_TAB, VK_RETURN, VK_SPACE, VK_DOWN, VK_UP, VK_RIGHT, VK_LEFT};
-
-struct KeyRow {
-    int id;
-    int target[7]; // Tab, Enter, Space, Down, Up, Right, Left; PASS: focus stays, key goes on
-};
-
-const KeyRow kKeyTable[] = {
-    {110, {310, 310, 310, PASS, PASS, PASS, PASS}},
-    {120, {310, 310, 310, PASS, PASS, PASS, PASS}},
-    {130, {310, 310, 310, PASS, PASS, PASS, PASS}},
-    {140, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {210, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {220, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {230, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {240, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {250, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {260, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {270, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {710, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {720, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {310, {320, 320, 320, PASS, PASS, PASS, PASS}},
-    {320, {330, 330, 330, 330, 310, PASS, PASS}},
-    {330, {340, 340, 340, 340, 320, PASS, PASS}},
-    {340, {350, 350, 350, 350, 330, PASS, PASS}},
-    {350, {400, 400, 400, 400, 340, PASS, PASS}},
-    {400, {310, 310, 310, 310, 350, PASS, PASS}},
-    {810, {820, 820, 820, 820, 340, 820, 340}},
-    {820, {400, 400, 400, 400, 810, 400, 810}},
-};
 
 TEST_F(Subclass, KeyTableEveryControlAndKey)
 {
