@@ -8,6 +8,7 @@
 
 namespace {
 
+using hard::Crlf;
 using hard::Panel;
 using hard::VkProcess;
 
@@ -60,17 +61,6 @@ HostileCase Make(const std::string& name, Setup setup, const std::string& conten
     c.content = content;
     c.shown = shown;
     return c;
-}
-
-std::string Crlf(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
 }
 
 const Shown kDefaults = {"25", "1W", "1", "230", "0", "0", "0", 0, 0};

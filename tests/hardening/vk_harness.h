@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../win_files.h"
 #include "controls.h"
 
 namespace hard {
@@ -81,31 +82,16 @@ inline bool MakeDirectory(const std::string& path)
 // Writes a file's bytes exactly as given.
 inline bool WriteBytes(const std::string& path, const std::string& bytes)
 {
-    HANDLE file = CreateFileW(LongForm(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == bytes.size();
+    return vkfiles::WriteBytes(LongForm(path), bytes);
 }
 
 // A file's bytes; empty when it cannot be read.
 inline std::string ReadBytes(const std::string& path)
 {
-    HANDLE file = CreateFileW(LongForm(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string bytes;
-    std::vector<char> chunk(1 << 16);
-    DWORD got = 0;
-    while (ReadFile(file, chunk.data(), static_cast<DWORD>(chunk.size()), &got, nullptr) && got > 0)
-        bytes.append(chunk.data(), got);
-    CloseHandle(file);
-    return bytes;
+    return vkfiles::ReadBytes(LongForm(path));
 }
+
+using vkfiles::Crlf;
 
 // The names in a directory, "." and ".." left out.
 inline std::vector<std::string> ListNames(const std::string& dir)

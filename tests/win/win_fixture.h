@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include "../win_files.h"
 #include "win_app.h"
 #include "win_startup.h"
 
@@ -52,32 +53,27 @@ inline std::string MakeTempDir()
     }
 }
 
+// The wide form of a path in the ANSI code page, as the ...A file functions would read it.
+inline std::wstring WidePath(const std::string& path)
+{
+    const int length = MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, nullptr, 0);
+    std::wstring wide(length > 0 ? length : 1, L'\0');
+    if (length > 0)
+        MultiByteToWideChar(CP_ACP, 0, path.c_str(), -1, &wide[0], length);
+    wide.resize(wide.size() - 1); // the terminating zero
+    return wide;
+}
+
 // Writes a file's bytes exactly as given.
 inline bool WriteFileBytes(const std::string& path, const std::string& bytes)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    DWORD written = 0;
-    BOOL ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == bytes.size();
+    return vkfiles::WriteBytes(WidePath(path), bytes);
 }
 
 // A file's bytes; empty when it is missing.
 inline std::string ReadFileBytes(const std::string& path)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return std::string();
-    std::string bytes;
-    char chunk[4096];
-    DWORD got = 0;
-    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
+    return vkfiles::ReadBytes(WidePath(path));
 }
 
 inline bool FileExists(const std::string& path)
@@ -85,17 +81,7 @@ inline bool FileExists(const std::string& path)
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-// Turns LF line ends into CRLF, for comparing with files the profile functions wrote.
-inline std::string Crlf(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '\n')
-            out += '\r';
-        out += c;
-    }
-    return out;
-}
+using vkfiles::Crlf;
 
 // The full path of a file beside the running test program (where vk.exe is built).
 inline std::string BesideThisProgram(const char* name)
