@@ -42,16 +42,6 @@ bool Has(const std::string& text, const std::string& part)
     return text.find(part) != std::string::npos;
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream s(text);
-    for (std::string line; std::getline(s, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 std::vector<std::string> Cells(const std::string& line)
 {
     std::vector<std::string> cells;

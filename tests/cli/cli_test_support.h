@@ -3,8 +3,20 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <sstream>
 #include <string>
 #include <vector>
+
+// The lines of a program's output, without their line ends.
+inline std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream s(text);
+    for (std::string line; std::getline(s, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
 
 // One shot group as vkcalc's JSON object holds it.
 struct JsonGroup {

@@ -32,16 +32,6 @@ CliRun RunWith(const std::vector<std::string>& args, const std::string& input = 
     return run;
 }
 
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    std::istringstream s(text);
-    for (std::string line; std::getline(s, line);) {
-        lines.push_back(line);
-    }
-    return lines;
-}
-
 TEST(VkcalcWorkedExamples, ThroughTheOptionsTextsAndValuesMatch)
 {
     for (const WorkedExample& ex : WorkedExamples()) {
