@@ -12,7 +12,7 @@ struct CliOptions {
     CliMode mode = CliMode::Single;
     bool json = false;
     PanelReading panel; // starts at the panel's start-up state; each option sets one control
-    SweepSpec sweep;    // CliMode::Sweep only
+    SweepRange sweep;    // CliMode::Sweep only
 };
 
 // Reads argv[1..argc-1]. Options are "--name VALUE", "--name=VALUE" or, for flags, "--name".

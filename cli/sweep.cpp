@@ -81,7 +81,7 @@ bool IsSweepText(std::string_view value)
     return value.find(':') != std::string_view::npos;
 }
 
-bool ParseSweep(std::string_view value, SweepSpec& spec, std::string& problem)
+bool ParseSweep(std::string_view value, SweepRange& range, std::string& problem)
 {
     // Step 1: split into the three parts.
     const std::size_t first = value.find(':');
@@ -94,7 +94,7 @@ bool ParseSweep(std::string_view value, SweepSpec& spec, std::string& problem)
         return false;
     }
     // Step 2: one common unit for exact arithmetic.
-    SweepSpec s;
+    SweepRange s;
     s.scale = Max(Max(from.decimals, to.decimals), step.decimals);
     s.decimals = Max(from.decimals, step.decimals);
     s.from = Rescale(from, s.scale);
@@ -121,19 +121,19 @@ bool ParseSweep(std::string_view value, SweepSpec& spec, std::string& problem)
         problem = "the distance " + last + " would be longer than 8 characters";
         return false;
     }
-    spec = s;
+    range = s;
     return true;
 }
 
-std::int64_t SweepCount(const SweepSpec& spec)
+std::int64_t SweepCount(const SweepRange& range)
 {
-    if (spec.step <= 0 || spec.from > spec.to) {
+    if (range.step <= 0 || range.from > range.to) {
         return 0;
     }
-    return (spec.to - spec.from) / spec.step + 1;
+    return (range.to - range.from) / range.step + 1;
 }
 
-std::string SweepDistanceText(const SweepSpec& spec, std::int64_t index)
+std::string SweepDistanceText(const SweepRange& range, std::int64_t index)
 {
-    return UnitsText(spec.from + index * spec.step, spec.scale, spec.decimals);
+    return UnitsText(range.from + index * range.step, range.scale, range.decimals);
 }

@@ -9,7 +9,7 @@
 constexpr std::int64_t kSweepMaxLines = 100000;
 
 // FROM, TO and STEP held as integers in units of 10^-scale, so that the steps add up exactly.
-struct SweepSpec {
+struct SweepRange {
     std::int64_t from = 0;
     std::int64_t to = 0;
     std::int64_t step = 1;
@@ -23,10 +23,10 @@ bool IsSweepText(std::string_view value);
 // Reads FROM:TO:STEP, each 1 to 8 characters of digits with at most one '.'. Rejects a STEP of 0,
 // FROM above TO, more than kSweepMaxLines distances, and distance texts longer than 8 characters.
 // On rejection returns false with problem set (the end of an error message).
-bool ParseSweep(std::string_view value, SweepSpec& spec, std::string& problem);
+bool ParseSweep(std::string_view value, SweepRange& range, std::string& problem);
 
 // Number of distances: FROM, FROM + STEP, ... up to TO.
-std::int64_t SweepCount(const SweepSpec& spec);
+std::int64_t SweepCount(const SweepRange& range);
 
 // The distance text of line index (0-based), with the decimals of the sweep ("100.5").
-std::string SweepDistanceText(const SweepSpec& spec, std::int64_t index);
+std::string SweepDistanceText(const SweepRange& range, std::int64_t index);

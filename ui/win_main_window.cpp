@@ -14,7 +14,7 @@
 namespace {
 
 // One child control: everything that differs between the 34 is data.
-struct ControlSpec {
+struct ControlEntry {
     int id;
     const char* className;
     const char* text;
@@ -27,7 +27,7 @@ constexpr DWORD kListStyle = WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr DWORD kFrameStyle = WS_GROUP | BS_GROUPBOX;
 
 // The panel in creation order. Radio groups follow the WS_GROUP flags in this order.
-const ControlSpec kControls[kControlCount] = {
+const ControlEntry kControls[kControlCount] = {
     {IDC_CHARA_GROUP, "BUTTON", "Charactor", kFrameStyle, 3, 3, 109, 110, false},
     {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false},
     {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false},
@@ -189,13 +189,13 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
     RemoveMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
 
     // Step 2: the controls in order; a list is filled, then subclassed.
-    for (const ControlSpec& spec : kControls) {
-        HWND control = CreateWindowExA(0, spec.className, spec.text, WS_CHILD | WS_VISIBLE | spec.style, spec.x,
-                                       spec.y, spec.width, spec.height, window,
-                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(spec.id)),
+    for (const ControlEntry& entry : kControls) {
+        HWND control = CreateWindowExA(0, entry.className, entry.text, WS_CHILD | WS_VISIBLE | entry.style, entry.x,
+                                       entry.y, entry.width, entry.height, window,
+                                       reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                                        create->hInstance, nullptr);
-        FillIfList(spec.id, control);
-        if (HasSubclassProcedure(spec.id))
+        FillIfList(entry.id, control);
+        if (HasSubclassProcedure(entry.id))
             InstallSubclass(control);
     }
 
@@ -205,8 +205,8 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
     // Steps 4 and 5: the fonts, given without redrawing.
     NormalFont = MakeFont(13, 0, SHIFTJIS_CHARSET, "tahoma");
     BoldFont = MakeFont(13, FW_BOLD, SHIFTJIS_CHARSET, "tahoma");
-    for (const ControlSpec& spec : kControls)
-        SendDlgItemMessageA(window, spec.id, WM_SETFONT, reinterpret_cast<WPARAM>(spec.bold ? BoldFont : NormalFont),
+    for (const ControlEntry& entry : kControls)
+        SendDlgItemMessageA(window, entry.id, WM_SETFONT, reinterpret_cast<WPARAM>(entry.bold ? BoldFont : NormalFont),
                             FALSE);
 
     // Step 6: the inputs of the last run.

@@ -29,15 +29,15 @@ TEST(ParseSweep, DistancesAreExactDecimalSteps)
         {"99999998:99999999:1", 2, "99999998", "99999999", "99999999"},
     };
     for (const Case& c : cases) {
-        SweepSpec spec;
+        SweepRange range;
         std::string problem;
-        ASSERT_TRUE(ParseSweep(c.text, spec, problem)) << c.text << ": " << problem;
-        EXPECT_EQ(SweepCount(spec), c.count) << c.text;
-        EXPECT_EQ(SweepDistanceText(spec, 0), c.first) << c.text;
+        ASSERT_TRUE(ParseSweep(c.text, range, problem)) << c.text << ": " << problem;
+        EXPECT_EQ(SweepCount(range), c.count) << c.text;
+        EXPECT_EQ(SweepDistanceText(range, 0), c.first) << c.text;
         if (c.second != nullptr) {
-            EXPECT_EQ(SweepDistanceText(spec, 1), c.second) << c.text;
+            EXPECT_EQ(SweepDistanceText(range, 1), c.second) << c.text;
         }
-        EXPECT_EQ(SweepDistanceText(spec, c.count - 1), c.last) << c.text;
+        EXPECT_EQ(SweepDistanceText(range, c.count - 1), c.last) << c.text;
     }
 }
 
@@ -57,20 +57,20 @@ TEST(ParseSweep, RejectedSweepsSayWhy)
         {"99999990:99999999:0.5", "longer than 8 characters"},
     };
     for (const Case& c : cases) {
-        SweepSpec spec;
+        SweepRange range;
         std::string problem;
-        EXPECT_FALSE(ParseSweep(c.text, spec, problem)) << c.text;
+        EXPECT_FALSE(ParseSweep(c.text, range, problem)) << c.text;
         EXPECT_NE(problem.find(c.problemHas), std::string::npos) << c.text << ": " << problem;
     }
 }
 
 TEST(ParseSweep, LimitOfLinesIsInclusive)
 {
-    SweepSpec spec;
+    SweepRange range;
     std::string problem;
-    EXPECT_TRUE(ParseSweep("1:100000:1", spec, problem)) << problem;
-    EXPECT_EQ(SweepCount(spec), kSweepMaxLines);
-    EXPECT_FALSE(ParseSweep("0:100000:1", spec, problem));
+    EXPECT_TRUE(ParseSweep("1:100000:1", range, problem)) << problem;
+    EXPECT_EQ(SweepCount(range), kSweepMaxLines);
+    EXPECT_FALSE(ParseSweep("0:100000:1", range, problem));
 }
 
 TEST(IsSweepText, OnlyAColonMakesASweep)
@@ -85,12 +85,12 @@ TEST(IsSweepText, OnlyAColonMakesASweep)
 // step, so the hundredth line of a 0.1 sweep is still a short exact text.
 TEST(ParseSweep, RegressionNoAccumulatedBinaryError)
 {
-    SweepSpec spec;
+    SweepRange range;
     std::string problem;
-    ASSERT_TRUE(ParseSweep("0:100:0.1", spec, problem));
-    EXPECT_EQ(SweepCount(spec), 1001);
-    EXPECT_EQ(SweepDistanceText(spec, 999), "99.9");
-    EXPECT_EQ(SweepDistanceText(spec, 1000), "100.0");
+    ASSERT_TRUE(ParseSweep("0:100:0.1", range, problem));
+    EXPECT_EQ(SweepCount(range), 1001);
+    EXPECT_EQ(SweepDistanceText(range, 999), "99.9");
+    EXPECT_EQ(SweepDistanceText(range, 1000), "100.0");
 }
 
 } // namespace
