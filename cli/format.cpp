@@ -5,8 +5,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdint>
-#include <cstring>
 
 const char* const kCsvOutputHeader =
     "tomahawk_drift,tomahawk_shot,backspin_drift,backspin_shot,beam_drift,beam_shot,"
@@ -107,129 +105,15 @@ const char* StateName(GroupAction action)
     }
 }
 
-#if defined(__SIZEOF_INT128__)
-// 10^0 to 10^20; 10^20 times a 53-bit mantissa stays below 2^120.
-constexpr unsigned __int128 PowerOfTen(int n)
-{
-    return n == 0 ? 1 : 10 * PowerOfTen(n - 1);
-}
-constexpr unsigned __int128 kPowersOfTen[21] = {
-    PowerOfTen(0),  PowerOfTen(1),  PowerOfTen(2),  PowerOfTen(3),  PowerOfTen(4),  PowerOfTen(5),  PowerOfTen(6),
-    PowerOfTen(7),  PowerOfTen(8),  PowerOfTen(9),  PowerOfTen(10), PowerOfTen(11), PowerOfTen(12), PowerOfTen(13),
-    PowerOfTen(14), PowerOfTen(15), PowerOfTen(16), PowerOfTen(17), PowerOfTen(18), PowerOfTen(19), PowerOfTen(20)};
-
-// The common case of AppendDouble17 without the general conversion: finite values from 1e-4 up to
-// below 2^53 (every drift and shot of the models), whose 17 significant digits are an exact
-// rounding of m * 10^k / 2^s in 128-bit integers. Writes the text as "%.17g" would and returns
-// its end, or nullptr for any other value.
-char* FormatDouble17Fast(double value, char* out)
-{
-    // Step 1: value = mantissa / 2^shift with an integer mantissa below 2^53.
-    std::uint64_t bits;
-    std::memcpy(&bits, &value, sizeof bits);
-    const bool negative = (bits >> 63) != 0;
-    const int biased = static_cast<int>((bits >> 52) & 0x7FF);
-    const double magnitude = negative ? -value : value;
-    if (biased == 0 || biased == 0x7FF || magnitude < 1e-4 || magnitude >= 9007199254740992.0) {
-        return nullptr; // zero, subnormal, infinite, NaN or outside the fast range
-    }
-    const std::uint64_t mantissa = (bits & ((std::uint64_t(1) << 52) - 1)) | (std::uint64_t(1) << 52);
-    const int shift = 1075 - biased; // value = mantissa * 2^-shift
-    if (shift <= 0 || shift > 100) {
-        return nullptr;
-    }
-    // Step 2: the decimal exponent E of the value rounded to 17 digits, and those digits
-    // N = round(value * 10^(16 - E)), rounding half to even on the exact binary value.
-    // A first guess from the binary exponent (floor of e2 * log10 2), corrected below.
-    int exponent = ((biased - 1023) * 78913) >> 18;
-    unsigned __int128 digits = 0;
-    const unsigned __int128 low = kPowersOfTen[16];
-    const unsigned __int128 high = kPowersOfTen[17];
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        const int k = 16 - exponent;
-        if (k < 0 || k > 20) {
-            return nullptr;
-        }
-        const unsigned __int128 scaled = mantissa * kPowersOfTen[k];
-        digits = scaled >> shift;
-        const unsigned __int128 rest = scaled - (digits << shift);
-        const unsigned __int128 half = static_cast<unsigned __int128>(1) << (shift - 1);
-        if (rest > half || (rest == half && (digits & 1) != 0)) {
-            ++digits;
-        }
-        if (digits < low) {
-            --exponent;
-        } else if (digits >= high) {
-            ++exponent;
-        } else {
-            break;
-        }
-    }
-    if (digits < low || digits >= high || exponent < -4 || exponent > 16) {
-        return nullptr;
-    }
-    // Step 3: fixed notation as %g writes it for these exponents, trailing zeros dropped.
-    char text[17];
-    const std::uint64_t n = static_cast<std::uint64_t>(digits);
-    std::uint32_t upper = static_cast<std::uint32_t>(n / 100000000); // 9 digits
-    std::uint32_t lower = static_cast<std::uint32_t>(n % 100000000); // 8 digits
-    for (int i = 16; i >= 9; --i) {
-        text[i] = static_cast<char>('0' + lower % 10);
-        lower /= 10;
-    }
-    for (int i = 8; i >= 0; --i) {
-        text[i] = static_cast<char>('0' + upper % 10);
-        upper /= 10;
-    }
-    int last = 16;
-    while (last > 0 && text[last] == '0' && last > exponent) {
-        --last;
-    }
-    char* p = out;
-    if (negative) {
-        *p++ = '-';
-    }
-    if (exponent >= 0) {
-        for (int i = 0; i <= exponent; ++i) {
-            *p++ = text[i];
-        }
-        if (last > exponent) {
-            *p++ = '.';
-            for (int i = exponent + 1; i <= last; ++i) {
-                *p++ = text[i];
-            }
-        }
-    } else {
-        *p++ = '0';
-        *p++ = '.';
-        for (int i = exponent; i < -1; ++i) {
-            *p++ = '0';
-        }
-        for (int i = 0; i <= last; ++i) {
-            *p++ = text[i];
-        }
-    }
-    return p;
-}
-#else
-char* FormatDouble17Fast(double, char*)
-{
-    return nullptr;
-}
-#endif
 
 } // namespace
 
 void AppendDouble17(std::string& out, double value)
 {
+    // The shortest-exact conversion of the standard library, in the form of printf's "%.17g".
     char buffer[40];
-    char* end = FormatDouble17Fast(value, buffer);
-    if (end == nullptr) {
-        const std::to_chars_result r =
-            std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
-        end = r.ptr;
-    }
-    out.append(buffer, end);
+    const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
+    out.append(buffer, r.ptr);
 }
 
 void AppendOutcomeText(std::string& out, const DispatchOutcome& outcome)
