@@ -222,9 +222,12 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     double wy;
     WindComponents(in.direction, in.windPower, &wx, &wy);
 
-    // Step 3: fairway divisor, slant range, power trim.
+    // Step 3: fairway divisor, slant range, power trim. Each square is one multiplication, the
+    // correctly rounded square: the C library's power function is not correctly rounded for every
+    // argument, and an optimising build turns pow(x, 2.0) into x * x, so with it the last digits
+    // would depend on the build.
     const double ff = 1.0 - static_cast<double>(fairwayGap) * 0.004;
-    const double range = std::sqrt(std::pow(d, 2.0) + std::pow(h, 2.0));
+    const double range = std::sqrt(d * d + h * h);
     double k = 1.0;
     if (p.powerTrim) {
         k = static_cast<double>(static_cast<long long>(p.powerTrimBase) - in.power) * p.powerTrimRate;
