@@ -4,7 +4,7 @@ set -eu
 
 PACKAGES="make cmake g++ googletest libgtest-dev libbenchmark-dev \
 g++-mingw-w64-x86-64 wine64 xvfb xdotool x11-utils fonts-wine \
-fonts-ipafont-gothic imagemagick clang libclang-rt-14-dev valgrind zip time util-linux"
+fonts-ipafont-gothic fonts-roboto-unhinted imagemagick clang libclang-rt-14-dev valgrind zip time util-linux"
 
 missing=""
 for p in $PACKAGES; do
