@@ -7,7 +7,7 @@ NATIVE := $(BUILD)/native
 SANITIZE := $(BUILD)/sanitize
 WINDOWS := $(BUILD)/windows
 
-.PHONY: all native sanitize windows test test-native test-sanitize test-windows run bench fuzz dist clean fuzz-build
+.PHONY: all native sanitize windows test test-native test-sanitize test-windows soak run bench fuzz dist clean fuzz-build
 
 all: native windows
 
@@ -34,6 +34,12 @@ test-sanitize: sanitize
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
 test-windows: windows
 	cd $(WINDOWS) && VK_BUILD=$(abspath $(BUILD)) ctest --output-on-failure
+
+# Soak: 10,000 paints and recalculations with their object, handle and memory figures, and 20
+# copies of vk.exe started at once. Not part of ./test.sh.
+soak: windows
+	cd $(WINDOWS) && VK_BUILD=$(abspath $(BUILD)) VKSOAK_ROUNDS=10000 VKSOAK_COPIES=20 \
+		$(abspath tools/wine-run) ./win_tests.exe --gtest_filter='*KeepTheObjectsFlat:*OneCopyRunsAtATime'
 
 run: windows
 	tools/run-vk $(WINDOWS)/vk.exe $(BUILD)/vk.png

@@ -3,6 +3,6 @@ file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.c
 foreach(source ${FUZZ_SOURCES})
   get_filename_component(name ${source} NAME_WE)
   add_executable(${name} ${source})
-  target_link_libraries(${name} PRIVATE vkcli vklogic vkcalc_core)
+  target_link_libraries(${name} PRIVATE vkcli vkcalc_core)
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
 endforeach()

@@ -4,13 +4,16 @@
 
 namespace keycases {
 
+// The key columns below: Tab, Enter, Space, Down, Up, Right, Left (virtual-key codes).
+constexpr int kKeys[7] = {9, 13, 32, 40, 38, 39, 37};
+
 // A target of PASS: the focus stays and the key goes on to the control's standard behaviour.
 constexpr int PASS = 0;
 
 // Where each navigation key moves the focus from one subclassed control.
 struct KeyRow {
     int id;
-    int target[7]; // Tab, Enter, Space, Down, Up, Right, Left
+    int target[7];
 };
 
 const KeyRow kKeyTable[] = {

@@ -1,24 +1,26 @@
-# End-to-end tests of vkcalc: a driver starts the program with arguments and standard input and
-# checks status and output. One CTest test per group; cross-compiled, CTest runs the driver
-# under the Wine emulator and the driver starts vkcalc.exe inside that Wine session.
-if(TARGET vkcalc)
-  add_executable(cli_e2e ${CMAKE_CURRENT_LIST_DIR}/cli_e2e.cpp)
-  target_link_libraries(cli_e2e PRIVATE vkcli)
-  target_include_directories(cli_e2e PRIVATE ${CMAKE_CURRENT_LIST_DIR})
-  add_dependencies(cli_e2e vkcalc)
-  foreach(group info arguments examples batch sweep)
-    add_test(NAME vkcalc.${group} COMMAND cli_e2e $<TARGET_FILE:vkcalc> ${group})
-    set_tests_properties(vkcalc.${group} PROPERTIES TIMEOUT 600)
-  endforeach()
-endif()
+# vkcalc as a program: exit statuses, an empty standard output on a bad argument, and byte-exact
+# streams (CR dropped from CRLF input, a Ctrl-Z byte read as data, LF output); under Wine in the
+# Windows tree. Natively also the dial picture against its generator.
+set(run_case ${CMAKE_SOURCE_DIR}/tests/run_case.cmake)
+set(emulator -DEMULATOR=${CMAKE_CROSSCOMPILING_EMULATOR})
+string(ASCII 26 ctrl_z)
+set(crlf_in ${CMAKE_BINARY_DIR}/vkcalc_crlf.csv)
+set(crlf_out ${CMAKE_BINARY_DIR}/vkcalc_crlf.expected)
+file(WRITE ${crlf_in} "club,distance\r\n9W,200\r\n1W,${ctrl_z}\r\n")
+file(WRITE ${crlf_out} "tomahawk_drift,tomahawk_shot,backspin_drift,backspin_shot,beam_drift,beam_shot,"
+  "tomahawk_drift_value,tomahawk_shot_value,backspin_drift_value,backspin_shot_value,beam_drift_value,"
+  "beam_shot_value,error\n"
+  ",,,,,,,,,,,,\"line 2: club \"\"9W\"\": accepted are 1W, 2W, 3W or 2I (letter case ignored)\"\n"
+  ",,,,,,,,,,,,\"line 3: distance \"\"\\x1A\"\": accepted are 1 to 8 characters, each a digit or '.'\"\n")
+add_test(NAME vkcalc.help COMMAND ${CMAKE_COMMAND} ${emulator} "-DCOMMAND=$<TARGET_FILE:vkcalc>;--help"
+         -DSTATUS=0 -P ${run_case})
+add_test(NAME vkcalc.bad_argument COMMAND ${CMAKE_COMMAND} ${emulator} "-DCOMMAND=$<TARGET_FILE:vkcalc>;--wind;0"
+         -DSTATUS=2 -DEMPTY_OUTPUT=1 -P ${run_case})
+add_test(NAME vkcalc.crlf_batch COMMAND ${CMAKE_COMMAND} ${emulator} "-DCOMMAND=$<TARGET_FILE:vkcalc>;--csv"
+         -DSTATUS=1 -DINPUT=${crlf_in} -DOUTPUT=${crlf_out} -P ${run_case})
 
-# vkcalc.exe against the panel (Windows only): the main window created in-process, set and
-# recalculated, and vkcalc.exe started beside it for the same situations.
-if(WIN32 AND TARGET vkwin AND TARGET vkcalc)
-  add_executable(cli_panel_tests ${CMAKE_CURRENT_LIST_DIR}/panel_agreement_wintest.cpp)
-  target_link_libraries(cli_panel_tests PRIVATE vkwin vkcli ${VK_GTEST})
-  target_include_directories(cli_panel_tests PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_SOURCE_DIR}/tests/win)
-  add_dependencies(cli_panel_tests vkcalc)
-  add_test(NAME vkcalc.panel_agreement COMMAND cli_panel_tests --gtest_brief=1)
-  set_tests_properties(vkcalc.panel_agreement PROPERTIES TIMEOUT 600)
+if(NOT CMAKE_CROSSCOMPILING)
+  add_executable(make_dial ${CMAKE_SOURCE_DIR}/tools/make_dial.cpp)
+  add_test(NAME dial_picture COMMAND ${CMAKE_COMMAND} "-DCOMMAND=$<TARGET_FILE:make_dial>;dial.bmp" -DSTATUS=0
+           -DWRITTEN=dial.bmp -DEXPECTED=${CMAKE_SOURCE_DIR}/res/dial.bmp -P ${run_case})
 endif()

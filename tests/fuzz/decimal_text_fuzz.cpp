@@ -7,84 +7,52 @@
 
 namespace {
 
-bool IsDigit(char c)
+std::size_t Digits(const char* p)
 {
-    return c >= '0' && c <= '9';
+    return std::strspn(p, "0123456789");
 }
 
-// Counts the digits at p; advances p past them.
-int Digits(const char*& p)
-{
-    int n = 0;
-    while (IsDigit(*p)) {
-        ++p;
-        ++n;
-    }
-    return n;
-}
-
-// True when text has one of the five forms (or is a short text of a non-finite value).
+// True when text has one of the forms: "0", 1 to 6 integer digits and six decimals, or one digit,
+// six decimals and an exponent of 6 or more ("e6", "e-6"), each with an optional sign; or the
+// word of a value that is not finite.
 bool WellFormed(const char* text)
 {
-    if (!std::strcmp(text, "0") || !std::strcmp(text, "inf") || !std::strcmp(text, "-inf") ||
-        !std::strcmp(text, "nan")) {
+    if (!std::strcmp(text, "0") || !std::strcmp(text, "inf") || !std::strcmp(text, "-inf") || !std::strcmp(text, "nan"))
         return true;
-    }
-    const char* p = text;
-    if (*p == '-') {
-        ++p;
-    }
-    const int whole = Digits(p);
-    if (*p++ != '.') {
+    const char* p = text + (*text == '-');
+    const std::size_t whole = Digits(p);
+    p += whole;
+    if (*p++ != '.')
         return false;
-    }
-    const int decimals = Digits(p);
-    if (*p == '\0') {
-        // Fixed form: 1..6 integer digits and exactly six decimals.
+    const std::size_t decimals = Digits(p);
+    p += decimals;
+    if (*p == '\0')
         return whole >= 1 && whole <= 6 && decimals == 6;
-    }
-    // Exponent form: seven significant digits, then e or e- and an exponent of 6 or more.
-    if (whole != 1 || decimals != 6 || *p++ != 'e') {
+    if (whole != 1 || decimals != 6 || *p++ != 'e')
         return false;
-    }
-    if (*p == '-') {
-        ++p;
-    }
-    const char* exponent = p;
-    const int expDigits = Digits(p);
-    return *p == '\0' && expDigits >= 1 && expDigits <= 3 && std::atoi(exponent) >= 6;
+    p += *p == '-';
+    return Digits(p) == std::strlen(p) && Digits(p) >= 1 && Digits(p) <= 3 && std::atoi(p) >= 6;
 }
 
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    if (size < sizeof(double)) {
+    if (size < sizeof(double))
         return 0;
-    }
     double value;
     std::memcpy(&value, data, sizeof value);
-
-    char text[kDecimalTextSize + 1];
-    std::memset(text, 'x', sizeof text);
-    DecimalText(value, text);
-    const size_t length = std::strlen(text);
-    if (length > 14 || !WellFormed(text)) {
-        std::abort();
-    }
-
+    char text[kDecimalTextSize];
     char six[kDecimalTextSize];
-    std::strcpy(six, text);
-    CutToSixChars(six);
-    if (std::strlen(six) > 6 || std::strncmp(six, text, std::strlen(six)) != 0) {
-        std::abort();
-    }
-
     char two[kDecimalTextSize];
+    DecimalText(value, text);
+    std::strcpy(six, text);
     std::strcpy(two, text);
+    CutToSixChars(six);
     CutToTwoDecimals(two, value);
-    if (std::strncmp(two, text, std::strlen(two)) != 0 || std::strlen(two) == 0) {
+    // Both cuts keep a beginning of the text; the six-character one at most six characters.
+    if (std::strlen(text) > 14 || !WellFormed(text) || std::strlen(six) > 6 || std::strncmp(six, text, std::strlen(six)) ||
+        std::strlen(two) == 0 || std::strncmp(two, text, std::strlen(two)))
         std::abort();
-    }
     return 0;
 }

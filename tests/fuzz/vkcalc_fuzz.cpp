@@ -1,41 +1,33 @@
-// Fuzzes vkcalc's argument parsing and its CSV batch: the input is split into arguments and standard input.
+// Fuzzes vkcalc's command line and CSV batch. The input is a count byte, then that many halves of
+// NUL-ended arguments (an odd count adds --csv), then standard input.
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
 
-#include "fuzz_input.h"
 #include "vkcalc.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    FuzzInput input(data, size);
-
-    // Up to eight arguments; an argument is cut at its first NUL, as a real command line is.
+    const std::string input(reinterpret_cast<const char*>(data), size);
+    const int count = size > 0 ? data[0] % 18 : 0;
     std::vector<std::string> args{"vkcalc"};
-    const int count = input.Byte() % 9;
-    for (int i = 0; i < count; ++i) {
-        std::string arg = input.Text(24);
-        arg = arg.c_str();
-        args.push_back(arg);
+    std::size_t pos = 1;
+    for (int i = 0; i < count / 2 && pos < input.size(); ++i) {
+        const std::size_t end = std::min(input.find('\0', pos), input.size());
+        args.push_back(input.substr(pos, end - pos));
+        pos = end + 1;
     }
-    // Most runs read a batch, so the CSV reader gets its share of inputs.
-    if (input.Bit()) {
+    if (count % 2)
         args.push_back("--csv");
-    }
     std::vector<const char*> argv;
-    for (const std::string& arg : args) {
+    for (const std::string& arg : args)
         argv.push_back(arg.c_str());
-    }
     argv.push_back(nullptr);
-
-    std::string rest = input.Text(255);
-    rest += input.Text(255);
-    std::istringstream in(rest);
-    std::ostringstream out;
-    std::ostringstream err;
+    std::istringstream in(pos < input.size() ? input.substr(pos) : std::string());
+    std::ostringstream out, err;
     const int status = RunVkcalc(static_cast<int>(args.size()), argv.data(), in, out, err);
-    if (status < 0 || status > 2) {
+    if (status < 0 || status > 2)
         __builtin_trap();
-    }
     return 0;
 }

@@ -1,0 +1,358 @@
+// Tests of the shot models: the worked examples through the dispatcher and those the panel cannot
+// hold, the edges of the models' steps, inputs beyond every table, and the carry columns against a
+// separate calculation.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+#include "beam_impact.h"
+#include "dispatch.h"
+#include "shot_models.h"
+#include "situations.h"
+
+namespace {
+
+using situations::MatchesDigits;
+
+const double kInf = std::numeric_limits<double>::infinity();
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// A ShotInputs record in the order the models' example tables give their columns.
+ShotInputs Inputs(int power, int fairway, int wind, double d, double h, double dir, double s, bool ring = false)
+{
+    ShotInputs in;
+    in.power = power;
+    in.fairway = fairway;
+    in.windPower = wind;
+    in.distance = d;
+    in.height = h;
+    in.direction = dir;
+    in.slope = s;
+    in.crimsonRing = ring;
+    return in;
+}
+
+PanelReading ToPanel(const situations::Situation& s)
+{
+    PanelReading panel;
+    static const char* const kFairways[6] = {"100", "95", "90", "85", "80", "75"};
+    for (int i = 0; i < 6; ++i) {
+        panel.fairway[i] = std::strcmp(s.fairway, kFairways[i]) == 0;
+    }
+    panel.club = s.club;
+    panel.power = s.power;
+    panel.crimsonRing = s.ring;
+    panel.rain = s.rain;
+    panel.windPower = s.wind;
+    panel.distance = s.distance;
+    panel.height = s.height;
+    panel.direction = s.direction;
+    panel.slope = s.slope;
+    panel.beam6I = s.beam[0] == '6';
+    panel.beam9I = s.beam[0] == '9';
+    return panel;
+}
+
+TEST(WorkedExamples, EverySituationAsThePanelShowsIt)
+{
+    for (const situations::Situation& s : situations::kSituations) {
+        SCOPED_TRACE(std::string(s.club) + " power " + s.power + " at " + s.distance);
+        const DispatchOutcome out = Calculate(ToPanel(s));
+        const GroupOutcome* groups[3] = {&out.tomahawk, &out.backSpin, &out.beam};
+        for (int g = 0; g < 3; ++g) {
+            EXPECT_EQ(groups[g]->action, s.groups[g] == 'W' ? GroupAction::Written : GroupAction::Cleared) << g;
+        }
+        if (s.group >= 0) {
+            const ShotResult& r = groups[s.group]->result;
+            EXPECT_STREQ(r.driftText, s.driftText);
+            EXPECT_STREQ(r.shotText, s.shotText);
+            EXPECT_PRED2(MatchesDigits, s.drift, r.drift);
+            EXPECT_PRED2(MatchesDigits, s.shot, r.shot);
+        }
+    }
+}
+
+// Worked examples with inputs the panel cannot hold: no wind, power 37 without the ring,
+// wind 10, a power that the model does not read.
+TEST(WorkedExamples, InputsBeyondThePanel)
+{
+    const struct {
+        ShotModel run;
+        ShotInputs in;
+        const char *drift, *shot, *driftText, *shotText;
+    } rows[] = {
+        {Tomahawk1W, Inputs(37, 100, 0, 300, 0, 0, 0), "0", "102.769014085", "0", "102.76"},
+        {Tomahawk3W, Inputs(37, 100, 0, 300, 0, 0, 0), "0", "115.128445633", "0", "115.12"},
+        {BackSpin1W, Inputs(37, 100, 0, 300, 0, 0, 0), "0", "109.3812628", "0", "109.38"},
+        {Tomahawk2I, Inputs(INT_MIN, 100, 0, 95, 0, 0, 0), "0", "52.71058441", "0", "52.710"},
+        {Tomahawk2I, Inputs(INT_MAX, 75, 9, 310, -15, 270, 2), "6.815733768", "129", "6.8157", "129.00"},
+        {BeamImpact6I, Inputs(99, 100, 0, 60, 0, 0, 0), "0", "60", "0", "60.000"},
+        {BeamImpact6I, Inputs(0, 90, 10, 90, -20, 90, 0.5), "0.48024", "55.55", "0.4802", "55.550"},
+        {BeamImpact6I, Inputs(0, 100, 0, 85, 6, 0, 0), "0", "108.33333333333333", "0", "108.33"},
+        {BeamImpact6I, Inputs(0, 100, 0, 86, 6, 0, 0), "0", "110", "0", "110.00"},
+        {BeamImpact6I, Inputs(0, 98, 0, 60, 0, 0, 0), "0", "61.2", "0", "61.200"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::string(row.driftText) + " " + row.shotText);
+        const ShotResult r = row.run(row.in);
+        EXPECT_TRUE(r.valid);
+        EXPECT_STREQ(r.driftText, row.driftText);
+        EXPECT_STREQ(r.shotText, row.shotText);
+        EXPECT_PRED2(MatchesDigits, row.drift, r.drift);
+        EXPECT_PRED2(MatchesDigits, row.shot, r.shot);
+    }
+}
+
+// One step's value at the edges the worked examples do not reach: the ends of the weight
+// tables and the pulls, the height terms, the table clamps and the fairway rates.
+TEST(ModelSteps, EdgesOfTheSteps)
+{
+    using T = ShotTrace;
+    const struct {
+        const ShotModelParams* params;
+        ShotInputs in;
+        double T::*step;
+        const char* value;
+    } rows[] = {
+        {&kTomahawk1WParams, Inputs(30, 100, 0, 159.99999999999997, 0, 0, 0), &T::W, "2"},
+        {&kTomahawk1WParams, Inputs(30, 100, 0, 160, 0, 0, 0), &T::W, "2"},
+        {&kTomahawk1WParams, Inputs(30, 100, 0, 300, 0, 0, 0), &T::W, "0.5"},
+        {&kTomahawk1WParams, Inputs(20, 100, 0, 299.99, 0, 0, 0), &T::W, "0.50002"},
+        {&kTomahawk1WParams, Inputs(30, 100, 0, 205, 0, 0, 0), &T::W, "1.27"},
+        {&kTomahawk2WParams, Inputs(30, 100, 0, 139.99, 0, 0, 0), &T::W, "1.75"},
+        {&kTomahawk2WParams, Inputs(25, 100, 0, 290, 0, 0, 0), &T::W, "0.64"},
+        {&kTomahawk2WParams, Inputs(25, 100, 0, 289.99, 0, 0, 0), &T::W, "0.640014"},
+        {&kTomahawk2WParams, Inputs(30, 100, 0, 205, 0, 0, 0), &T::W, "1.0225"},
+        {&kTomahawk3WParams, Inputs(30, 100, 0, 225, 0, 0, 0), &T::W, "0.814"},
+        {&kTomahawk3WParams, Inputs(30, 100, 0, 280, 0, 0, 0), &T::W, "0.7"},
+        {&kTomahawk3WParams, Inputs(30, 100, 0, 50, 0, 0, 0), &T::W, "1.63"},
+        {&kBackSpin1WParams, Inputs(30, 100, 0, 149.99, 0, 0, 0), &T::W, "1.9"},
+        {&kBackSpin1WParams, Inputs(20, 100, 0, 270, 0, 0, 0), &T::W, "0.4"},
+        {&kBackSpin1WParams, Inputs(30, 100, 0, 279, 0, 0, 0), &T::W, "0.432"},
+        {&kBackSpin2WParams, Inputs(30, 100, 0, 275, 0, 0, 0), &T::W, "0.675"},
+        {&kBackSpin2WParams, Inputs(30, 100, 0, 195, 0, 0, 0), &T::W, "1"},
+        {&kBackSpin2WParams, Inputs(28, 95, 3, 180, -6, 120, 0.5), &T::W0, "1.068"},
+        {&kBackSpin3WParams, Inputs(37, 100, 0, 270, 0, 0, 0), &T::W, "0.61"},
+        {&kBackSpin3WParams, Inputs(30, 100, 0, 0, 0, 0, 0), &T::W, "1.54"},
+        {&kTomahawk2IParams, Inputs(20, 100, 0, 79.99, 0, 0, 0), &T::W, "1.63"},
+        {&kTomahawk2IParams, Inputs(37, 100, 0, 140, 0, 0, 0), &T::W, "1.0441"},
+        {&kTomahawk2IParams, Inputs(30, 100, 0, 240, 0, 0, 0), &T::W, "0.7"},
+        {&kTomahawk2IParams, Inputs(30, 100, 0, 239.9, 0, 0, 0), &T::W0, "0.5002"},
+        {&kTomahawk1WParams, Inputs(30, 100, 0, 200, -3, 0, 0), &T::HM, "-2.82"},
+        {&kTomahawk2WParams, Inputs(30, 100, 0, 200, -6.5, 0, 0), &T::HM, "-5.72"},
+        {&kTomahawk2IParams, Inputs(30, 100, 0, 150, 0.5, 0, 0), &T::HM, "0.438"},
+        {&kTomahawk2IParams, Inputs(30, 100, 0, 150, 0.5, 0, 0), &T::HC, "0.375818"},
+        {&kBackSpin1WParams, Inputs(30, 100, 0, 200, 4, 0, 0), &T::HM, "4"},
+        {&kBackSpin1WParams, Inputs(30, 100, 0, 200, 4.0001, 0, 0), &T::HM, "4.200105"},
+        {&kTomahawk1WParams, Inputs(30, 100, 0, 1, 0, 0, 0), &T::X1, "0.30000000000000004"},
+        {&kTomahawk1WParams, Inputs(30, 100, 0, 1, 0, 0, 0), &T::X2, "40"},
+        {&kTomahawk1WParams, Inputs(30, 100, 0, 1000, 0, 0, 0), &T::X1, "1.8399999999999996"},
+        {&kBackSpin1WParams, Inputs(30, 100, 0, 1, 0, 0, 0), &T::X1, "0.44"},
+        {&kBackSpin2WParams, Inputs(30, 100, 0, 1, 0, 0, 0), &T::X1, "0.5"},
+        {&kTomahawk1WParams, Inputs(30, 73, 0, 1000, 0, 0, 0), &T::shot, "126.48"},
+        {&kTomahawk2WParams, Inputs(30, 73, 0, 1000, 0, 0, 0), &T::shot, "128.1"},
+        {&kTomahawk3WParams, Inputs(30, 73, 0, 1000, 0, 0, 0), &T::shot, "131.34"},
+        {&kTomahawk2IParams, Inputs(30, 73, 0, 1000, 0, 0, 0), &T::shot, "129.72"},
+        {&kBackSpin1WParams, Inputs(30, 100, 9, 200, 0, 45, 0), &T::M, "1.04"},
+        {&kTomahawk1WParams, Inputs(30, 100, 10, 200, 0, 0, 0), &T::M, "1"},
+        {&kTomahawk1WParams, Inputs(30, 100, 5, 200, 3, 90.00005, 1), &T::WX, "0"},
+    };
+    for (const auto& row : rows) {
+        ShotTrace trace;
+        EvaluateShotModel(row.in, *row.params, &trace);
+        EXPECT_PRED2(MatchesDigits, row.value, trace.*row.step) << "d " << row.in.distance << " h " << row.in.height;
+    }
+}
+
+// The growth rate changes where the distance itself (not the slant range) reaches C(90) and C(95).
+TEST(ModelSteps, GrowthRateByDistance)
+{
+    for (const ShotModelParams* p : {&kTomahawk1WParams, &kBackSpin2WParams, &kTomahawk2IParams}) {
+        ShotTable table;
+        ASSERT_TRUE(BuildShotTable(Inputs(30, 100, 0, 0, 0, 0, 0), *p, &table));
+        const double c90 = table.carry[50];
+        const double c95 = table.carry[55];
+        const struct {
+            double d, h;
+            int rate;
+        } rows[] = {{std::nextafter(c90, 0.0), 10, 0}, {c90, 0, 1}, {std::nextafter(c95, 0.0), 0, 1}, {c95, 0, 2}};
+        for (const auto& row : rows) {
+            ShotTrace t;
+            EvaluateShotModel(Inputs(30, 100, 0, row.d, row.h, 0, 0), *p, &t);
+            EXPECT_EQ(t.rate, p->growthRates[row.rate]) << row.d;
+            if (row.d == c90) {
+                EXPECT_EQ(t.G, 1.0); // the reference carry is C(90) whatever the rate
+            }
+        }
+    }
+}
+
+// q by power: 1W (26 - P) / 10 and 2W (26 - P) / 5 truncated in integers, 3W (26 - P) * 2/11.
+TEST(ModelSteps, BackSpinPowerCorrection)
+{
+    for (int p = kMinShotPower; p <= kMaxShotPower; ++p) {
+        ShotTrace t;
+        EvaluateShotModel(Inputs(p, 100, 0, 200, 0, 0, 0), kBackSpin1WParams, &t);
+        EXPECT_EQ(t.q, p >= 36 ? -1.0 : 0.0) << p;
+        EXPECT_EQ(t.shot, t.X2 + t.q) << p;
+        EvaluateShotModel(Inputs(p, 100, 0, 200, 0, 0, 0), kBackSpin2WParams, &t);
+        EXPECT_EQ(t.q, p <= 21 ? 1.0 : p <= 30 ? 0.0 : p <= 35 ? -1.0 : -2.0) << p;
+        EvaluateShotModel(Inputs(p, 100, 0, 200, 0, 0, 0), kBackSpin3WParams, &t);
+        EXPECT_EQ(t.q, (26 - p) * (2.0 / 11.0)) << p;
+    }
+}
+
+// A carry equal to a row's carry reads back that row, in both lookups and for both irons.
+TEST(ModelSteps, TableRowsClosedAsTheStepsSay)
+{
+    ShotTable table;
+    ASSERT_TRUE(BuildShotTable(Inputs(30, 100, 0, 0, 0, 0, 0, true), kTomahawk2IParams, &table));
+    for (int r : {0, 1, 33, 79, 80}) {
+        ShotTrace t;
+        EvaluateShotModel(Inputs(30, 100, 0, table.carry[r], 0, 0, 0, true), kTomahawk2IParams, &t);
+        EXPECT_EQ(t.X1, table.sensitivity[r]) << r;
+        EXPECT_EQ(t.X2, table.x[r]) << r;
+    }
+    for (const BeamImpactParams* p : {&kBeamImpact6IParams, &kBeamImpact9IParams}) {
+        for (bool ring : {false, true}) {
+            for (int i = 1; i < kReachRows; ++i) {
+                const double y = ReachCarry(i, p->carryColumn) * (ring ? p->ringReachFactor : 1.0);
+                EXPECT_EQ(EvaluateBeamImpact(Inputs(0, 100, 0, y, 0, 0, 0, ring), *p).shot, 5.0 * i) << i;
+            }
+            EXPECT_EQ(EvaluateBeamImpact(Inputs(0, 100, 0, -3, 0, 0, 0, ring), *p).shot, -3.0);
+        }
+    }
+}
+
+TEST(ModelSteps, CrimsonRingChangesOnlyTheBeamDriftAndReach)
+{
+    for (const BeamImpactParams* p : {&kBeamImpact6IParams, &kBeamImpact9IParams}) {
+        BeamTrace plain;
+        BeamTrace ring;
+        EvaluateBeamImpact(Inputs(0, 95, 6, 72, 2.5, 30, 1.5, false), *p, &plain);
+        EvaluateBeamImpact(Inputs(0, 95, 6, 72, 2.5, 30, 1.5, true), *p, &ring);
+        EXPECT_EQ(plain.E, ring.E);
+        EXPECT_EQ(ring.drift, plain.drift * p->ringDriftFactor);
+        EXPECT_LT(ring.Pct, plain.Pct);
+        EXPECT_PRED2(MatchesDigits, "1.000000000000", p->ringDriftFactor * p->ringReachFactor);
+    }
+}
+
+// Each carry column against the formula with the exact decimal constants in long double:
+// C(x) = ((x * a + b) * f) * x / 100, f = f0 + 2 (P - 20), or by the ring for the 2I.
+TEST(ShotTable, CarryColumnsAgainstTheFormula)
+{
+    const struct {
+        const ShotModelParams* params;
+        long double a1, b1;
+        int lastX; // a1, b1 up to here; a2, b2 above
+        long double a2, b2, f0, fStep;
+    } shapes[] = {
+        {&kTomahawk1WParams, 0.002L, 0.81L, 120, 0, 0, 250, 2},
+        {&kTomahawk2WParams, 0.001L, 0.92L, 120, 0, 0, 230, 2},
+        {&kTomahawk3WParams, 0.001L, 0.94L, 120, 0, 0, 210, 2},
+        {&kTomahawk2IParams, 0.00187L, 0.85L, 120, 0, 0, 190, 4},
+        {&kBackSpin1WParams, 0.005L, 0.44L, 120, 0, 0, 240, 2},
+        {&kBackSpin2WParams, 0.0045L, 0.495L, 90, 0.005L, 0.45L, 220, 2},
+        {&kBackSpin3WParams, 0.0033333L, 0.601L, 120, 0, 0, 200, 2},
+    };
+    for (const auto& shape : shapes) {
+        const bool byRing = shape.params->column == CarryColumn::ByRing;
+        for (int step = 0; step <= (byRing ? 1 : 17); ++step) {
+            ShotTable table;
+            ASSERT_TRUE(BuildShotTable(Inputs(20 + step, 100, 0, 0, 0, 0, 0, byRing && step == 1), *shape.params, &table));
+            for (int r = 0; r < kShotTableRows; ++r) {
+                const long double x = 40 + r;
+                const bool first = x <= shape.lastX;
+                const long double exact = ((x * (first ? shape.a1 : shape.a2) + (first ? shape.b1 : shape.b2)) *
+                                           (shape.f0 + shape.fStep * step)) * x / 100;
+                EXPECT_LE(std::fabs(static_cast<double>(table.carry[r] - exact)), 8 * std::ldexp(table.carry[r], -53))
+                    << "step " << step << " x " << 40 + r;
+            }
+        }
+    }
+}
+
+TEST(ShotModelInputs, PowerWithoutACarryColumnGivesError)
+{
+    for (ShotModel m : {Tomahawk1W, Tomahawk2W, Tomahawk3W, BackSpin1W, BackSpin2W, BackSpin3W}) {
+        for (int p : {INT_MIN, 19, 38, INT_MAX}) {
+            const ShotResult r = m(Inputs(p, 100, 5, 200, 3, 45, 1));
+            EXPECT_FALSE(r.valid) << p;
+            EXPECT_TRUE(std::isnan(r.drift) && std::isnan(r.shot)) << p;
+            EXPECT_STREQ(r.driftText, "error");
+            EXPECT_STREQ(r.shotText, "error");
+        }
+        EXPECT_TRUE(m(Inputs(20, 100, 5, 200, 3, 45, 1)).valid);
+        EXPECT_TRUE(m(Inputs(37, 100, 5, 200, 3, 45, 1)).valid);
+    }
+}
+
+// Inputs that are not finite or far outside the panel's values: every model answers with texts
+// of the fields' width, clamping where a table end is nearest.
+TEST(ShotModelInputs, BeyondEveryTable)
+{
+    const ShotModel models[] = {Tomahawk1W, Tomahawk2W, Tomahawk3W, Tomahawk2I, BackSpin1W,
+                                BackSpin2W, BackSpin3W, BeamImpact6I, BeamImpact9I};
+    for (ShotModel model : models) {
+        for (int field = 0; field < 4; ++field) {
+            for (double v : {kNaN, kInf, -kInf, 1e308, -1e308}) {
+                ShotInputs in = Inputs(30, 100, 5, 200, 3, 45, 1);
+                double* target[] = {&in.distance, &in.height, &in.direction, &in.slope};
+                *target[field] = v;
+                const ShotResult r = model(in);
+                EXPECT_TRUE(r.valid);
+                EXPECT_GE(std::strlen(r.driftText), 1u);
+                EXPECT_LE(std::strlen(r.driftText), 6u);
+                EXPECT_LE(std::strlen(r.shotText), 6u);
+            }
+        }
+        EXPECT_TRUE(model(Inputs(30, INT_MIN, INT_MIN, 200, 3, 45, 1)).valid);
+        EXPECT_TRUE(model(Inputs(30, INT_MAX, INT_MAX, 200, 3, 45, 1)).valid);
+    }
+    ShotTrace t;
+    EvaluateShotModel(Inputs(30, 100, 5, kInf, 0, 225, 0), kTomahawk1WParams, &t);
+    EXPECT_EQ(t.X1, 1.8399999999999996);
+    EXPECT_EQ(t.X2, 120.0);
+    EvaluateShotModel(Inputs(30, 100, 5, -kInf, 0, 45, 0), kBackSpin1WParams, &t);
+    EXPECT_EQ(t.W, 1.9);
+    EXPECT_EQ(t.X2, 40.0);
+    const ShotResult huge = Tomahawk1W(Inputs(30, 100, 5, 1e308, 0, 225, 1));
+    EXPECT_EQ(std::fabs(huge.drift), kInf);
+    EXPECT_STREQ(huge.shotText, "120.00");
+    EXPECT_STREQ(Tomahawk2I(Inputs(30, 100, 5, kNaN, 0, 45, 0)).shotText, "nan");
+    EXPECT_EQ(BeamImpact6I(Inputs(0, 100, 5, kInf, 0, 270, 0)).shot, 110.0);
+    EXPECT_TRUE(std::isnan(BeamImpact6I(Inputs(0, 100, 0, kNaN, 0, 0, 0)).shot));
+}
+
+TEST(WindSnap, NinetyDegreesModuloOneEightyByTheTruncatedDirection)
+{
+    const struct {
+        double direction;
+        bool snaps;
+    } rows[] = {
+        {90, true},      {270, true},       {-90, true},        {450, true},        {-270, true},
+        {90.00005, true}, {-90.00005, true}, {90.0000999, true}, {89.99999, false}, {90.0001, false},
+        {0, false},      {180, false},      {1e15, false},      {-1e15, false},
+        {429586.7296, true}, // dir * 10000 = 2^32 + 900000: its low 32 bits snap
+        {214830, false},     // 90 + 180 * 1193: past 2^31 the low 32 bits wrap
+        {kInf, false},   {-kInf, false},    {kNaN, false},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(CrossWindSnaps(row.direction), row.snaps) << row.direction;
+    }
+    double wx;
+    double wy;
+    WindComponents(180, 1, &wx, &wy);
+    EXPECT_EQ(wx, -1.0);
+    EXPECT_GT(wy, 3.1e-15); // the along wind is never snapped
+    EXPECT_LT(wy, 3.3e-15);
+    WindComponents(90, 5, &wx, &wy);
+    EXPECT_EQ(wx, 0.0);
+    EXPECT_EQ(wy, 5.0);
+}
+
+} // namespace

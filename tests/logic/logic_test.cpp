@@ -1,0 +1,255 @@
+// Tests of the program's platform-free logic: the key table, the typing filter, the dial's angle
+// maths and the settings file's values.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <string>
+
+#include "char_filter.h"
+#include "dial_math.h"
+#include "key_table.h"
+#include "key_table_cases.h"
+#include "settings_values.h"
+
+namespace {
+
+using keycases::kKeys;
+using keycases::kKeyTable;
+
+TEST(KeyTable, EveryControlAndKey)
+{
+    for (const keycases::KeyRow& row : kKeyTable) {
+        for (int column = 0; column < 7; ++column) {
+            const KeyAction action = NavigationKey(row.id, kKeys[column]);
+            EXPECT_EQ(action.target, row.target[column]) << row.id << " key " << kKeys[column];
+            // Only the button's Enter and Space recalculate after moving the focus.
+            EXPECT_EQ(action.thenCalc, row.id == 400 && (column == 1 || column == 2)) << row.id << " " << column;
+        }
+        for (int other : {27, int('A'), int('0'), 16, 36, 46, 112, 0, 255}) {
+            EXPECT_EQ(NavigationKey(row.id, other).target, keycases::PASS) << row.id << " key " << other;
+        }
+    }
+    for (int id : {0, -1, 100, 500, 510, 800}) {
+        EXPECT_EQ(NavigationKey(id, 9).target, keycases::PASS) << id;
+        EXPECT_EQ(ProcedureOf(id), ControlProcedure::None) << id;
+    }
+    EXPECT_EQ(ProcedureOf(110), ControlProcedure::CharaCombo);
+    EXPECT_EQ(ProcedureOf(720), ControlProcedure::OptionButton);
+    EXPECT_EQ(ProcedureOf(820), ControlProcedure::NavSlopeEdit);
+}
+
+TEST(KeyTable, MirrorPairs)
+{
+    const int pairs[][2] = {{340, 810}, {810, 340}, {350, 820}, {820, 350}, {320, 0}, {330, 0}, {400, 0}, {110, 0}};
+    for (const auto& pair : pairs) {
+        EXPECT_EQ(MirrorTarget(pair[0]), pair[1]) << pair[0];
+    }
+}
+
+TEST(CharFilter, EveryFieldAndCharacterCode)
+{
+    const struct {
+        int id;
+        const char* accepted; // besides backspace
+    } fields[] = {{320, "0123456789."}, {330, "0123456789.-"}, {340, "0123456789.-"},
+                  {350, "0123456789.-"}, {810, "0123456789.-"}, {820, "0123456789.-"}};
+    for (const auto& field : fields) {
+        const CharFilter filter = FilterOf(field.id);
+        for (std::uintptr_t code = 0; code < 256; ++code) {
+            const bool accept = code == 8 || (code != 0 && std::string(field.accepted).find(char(code)) != std::string::npos);
+            EXPECT_EQ(FilterChar(filter, code), accept ? code : 0u) << field.id << " code " << code;
+        }
+        // The whole code is compared: wide codes whose low byte is a digit are dropped.
+        for (std::uintptr_t code : {0x130u, 0x8130u, 0x10039u}) {
+            EXPECT_EQ(FilterChar(filter, code), 0u) << field.id << " code " << code;
+        }
+    }
+    for (int id : {110, 310, 400, 510, 0}) {
+        EXPECT_EQ(FilterOf(id), CharFilter::None) << id;
+        EXPECT_EQ(FilterChar(FilterOf(id), 'a'), std::uintptr_t('a')) << id;
+    }
+}
+
+TEST(Dial, PointedDirectionsAndSlopes)
+{
+    const struct {
+        DialPoint p;
+        const char* text;
+        DialPoint end;
+    } winds[] = {
+        {{57, 610}, "90.00", {57, 603}},  {{57, 690}, "-90.00", {57, 693}}, {{100, 648}, "0", {102, 648}},
+        {{20, 648}, "-180.00", {12, 648}}, {{57, 648}, "0", {102, 648}},    {{77, 628}, "45.00", {88, 616}},
+        {{10, 601}, "135.00", {25, 616}}, {{105, 696}, "-45.00", {88, 679}},
+    };
+    for (const auto& c : winds) {
+        const PointedWind wind = PointWind(c.p);
+        EXPECT_STREQ(wind.text, c.text) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(wind.end, c.end) << c.p.x << "," << c.p.y;
+    }
+    const struct {
+        DialPoint p;
+        const char* text;
+        DialPoint end1, end2;
+    } slopes[] = {
+        {{77, 668}, "9.00", {85, 676}, {28, 619}},    {{77, 628}, "-9.00", {85, 619}, {28, 676}},
+        {{37, 668}, "-8.99", {28, 676}, {85, 619}},   {{57, 610}, "17.99", {57, 608}, {57, 688}},
+        {{57, 690}, "-17.99", {57, 688}, {56, 608}},
+    };
+    for (const auto& c : slopes) {
+        const PointedSlope slope = PointSlope(c.p);
+        EXPECT_STREQ(slope.text, c.text) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(slope.line.end1, c.end1) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(slope.line.end2, c.end2) << c.p.x << "," << c.p.y;
+    }
+    // On the centre's row the slope is exactly level, not a remainder of the half turn.
+    for (int x : {10, 20, 56, 57, 58, 105}) {
+        EXPECT_STREQ(PointSlope({x, 648}).text, "0") << x;
+    }
+    // Every pixel of the area points a direction in [-180, 180) and a slope in [-18, 18].
+    for (int y = 601; y <= 696; ++y) {
+        for (int x = 10; x <= 105; ++x) {
+            const double d = std::stod(PointWind({x, y}).text);
+            const double s = std::stod(PointSlope({x, y}).text);
+            ASSERT_TRUE(d >= -180 && d < 180 && s >= -18 && s <= 18) << x << "," << y;
+        }
+    }
+}
+
+TEST(Dial, AreaAndMousePoint)
+{
+    const struct {
+        DialPoint p;
+        bool inside;
+    } cases[] = {
+        {{10, 601}, true},  {{105, 696}, true},  {{105, 601}, true},  {{10, 696}, true},   {{106, 696}, false},
+        {{105, 697}, false}, {{9, 648}, false},  {{57, 600}, false},  {{0, 0}, false},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(InDialArea(c.p), c.inside) << c.p.x << "," << c.p.y;
+    }
+    EXPECT_EQ(DialPointFromLParam(0x02880039u), (DialPoint{57, 648}));
+    EXPECT_EQ(DialPointFromLParam(0xFFFFFFFEu), (DialPoint{65534, 65535})); // left of and above the client
+}
+
+TEST(Dial, LinesFromTheFieldTexts)
+{
+    const struct {
+        const char* text;
+        DialPoint end;
+    } winds[] = {
+        {"0", {102, 648}},   {"90", {57, 603}},    {"180", {12, 648}},      {"270", {57, 693}},
+        {"-90", {57, 693}},  {"-180", {12, 648}},  {"360", {102, 648}},     {"45", {88, 616}},
+        {"12", {101, 638}},  {"abc", {102, 648}},  {"45.5.5", {88, 615}},   {"1e999", {102, 648}},
+        // Beyond the 32-bit range the correction follows the same rule on the exact value.
+        {"99999990", {57, 693}}, {"-99999990", {57, 603}}, {"99999900", {12, 648}}, {"99999999", {64, 692}},
+        {"214748.4", {12, 654}},
+    };
+    for (const auto& c : winds) {
+        EXPECT_EQ(WindLineEnd(c.text), c.end) << c.text;
+    }
+    const struct {
+        const char* text;
+        DialPoint end1, end2;
+    } slopes[] = {
+        {"0", {97, 648}, {17, 648}},   {"9", {85, 676}, {28, 619}},    {"-9", {85, 619}, {28, 676}},
+        {"-18", {57, 608}, {57, 688}}, {"90", {57, 688}, {57, 608}},   {"180", {17, 648}, {97, 648}},
+        {"18", {57, 688}, {56, 608}},  {"36", {17, 648}, {97, 647}},   {"x", {97, 648}, {17, 648}},
+        {"99999990", {57, 608}, {57, 688}}, {"-1e999", {97, 648}, {17, 648}}, {"9e307", {97, 648}, {17, 648}},
+    };
+    for (const auto& c : slopes) {
+        const SlopeLine line = SlopeLineEnds(c.text);
+        EXPECT_EQ(line.end1, c.end1) << c.text;
+        EXPECT_EQ(line.end2, c.end2) << c.text;
+    }
+}
+
+TEST(SettingsValues, PathAndItsUsableLength)
+{
+    EXPECT_EQ(SettingsPath("C:\\games\\vk"), "C:\\games\\vk\\vk.ini");
+    EXPECT_EQ(SettingsPath("C:\\"), "C:\\\\vk.ini"); // no separator added or removed
+    EXPECT_EQ(SettingsPath(std::string(300, 'd')).size(), 307u); // nothing cut
+    const struct {
+        std::size_t directory;
+        bool usable;
+    } lengths[] = {{3, true}, {252, true}, {253, false}, {260, false}}; // 252 + 7 = 259 characters
+    for (const auto& c : lengths) {
+        EXPECT_EQ(SettingsPathUsable(SettingsPath(std::string(c.directory, 'x'))), c.usable) << c.directory;
+    }
+    EXPECT_FALSE(SettingsPathUsable(""));
+}
+
+TEST(SettingsValues, StoredWordsOfTheRingAndTheBeamClub)
+{
+    for (const char* ticks : {"checked", "c", "cat"}) {
+        EXPECT_TRUE(CrimsonRingTicked(ticks)) << ticks;
+    }
+    for (const char* not_ : {"Checked", "unchecked", "", " checked"}) {
+        EXPECT_FALSE(CrimsonRingTicked(not_)) << not_;
+    }
+    for (const char* nine : {"9I", "9", "9x"}) {
+        EXPECT_TRUE(BeamClubIs9I(nine)) << nine;
+    }
+    for (const char* six : {"6I", "", "19"}) {
+        EXPECT_FALSE(BeamClubIs9I(six)) << six;
+    }
+    EXPECT_FALSE(CrimsonRingTicked(nullptr) || BeamClubIs9I(nullptr));
+    EXPECT_STREQ(CrimsonRingText(true), "checked");
+    EXPECT_STREQ(CrimsonRingText(false), "unchecked");
+    EXPECT_STREQ(BeamClubText(true), "9I");
+    EXPECT_STREQ(BeamClubText(false), "6I");
+}
+
+TEST(SettingsValues, TaskbarCorrection)
+{
+    const struct {
+        std::int64_t left, top;
+        ScreenRect taskbar;
+        std::int64_t x, y;
+    } cases[] = {
+        {20, 0, {0, 0, 1024, 30}, 20, 30},      // top edge, 30 high
+        {0, 30, {0, 0, 60, 768}, 60, 30},       // left edge, 60 wide
+        {20, 30, {0, 738, 1024, 768}, 20, 30},  // bottom edge
+        {20, 30, {964, 0, 1024, 768}, 20, 30},  // right edge
+        {20, 30, {0, 0, 0, 0}, 20, 30},         // the query failed
+        {5, 7, {-2, -2, 1026, 28}, 5, 37},
+        {20, 30, {5, 0, 65, 768}, 20, 30},      // left 5 is not at the edge
+        {20, 30, {0, 5, 1024, 35}, 20, 30},
+        {10, 10, {0, 0, 40, 40}, 50, 10},       // square: as at the left
+    };
+    for (const auto& c : cases) {
+        const ScreenPoint p = CorrectForTaskbar(c.left, c.top, c.taskbar);
+        EXPECT_EQ(p.x, c.x) << c.taskbar.left << "," << c.taskbar.top << "," << c.taskbar.right;
+        EXPECT_EQ(p.y, c.y) << c.taskbar.left << "," << c.taskbar.top << "," << c.taskbar.right;
+    }
+}
+
+TEST(SettingsValues, PlacementOnTheMonitors)
+{
+    const MonitorArea primary{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
+    const MonitorArea both[] = {primary, {{1024, 0, 2304, 1024}, {1024, 0, 2304, 1024}}};
+    const MonitorArea leftBar{{0, 0, 1024, 768}, {60, 0, 1024, 768}};
+    const struct {
+        int x, y;
+        const MonitorArea* monitors;
+        std::size_t count;
+        std::int64_t px, py;
+    } cases[] = {
+        {20, 30, &primary, 1, 20, 30},          {-119, 30, &primary, 1, -119, 30}, // one pixel visible: kept
+        {20, -744, &primary, 1, 20, -744},      {1023, 30, &primary, 1, 1023, 30},
+        {-120, 30, &primary, 1, 0, 0},          {3000, 0, &primary, 1, 904, 0},    // wholly outside: moved
+        {20, 900, &primary, 1, 20, 0},          {100, -2000, &primary, 1, 100, 0},
+        {INT_MAX, INT_MAX, &primary, 1, 904, 0}, {INT_MIN, INT_MIN, &primary, 1, 0, 0},
+        {1500, 100, both, 2, 1500, 100},        {2600, 100, both, 2, 2184, 100},   // to the nearest monitor
+        {-500, 10, &leftBar, 1, 60, 10},        {-5000, -5000, nullptr, 0, -5000, -5000},
+    };
+    for (const auto& c : cases) {
+        const ScreenPoint p = PlaceOnScreen(MainWindowRect(c.x, c.y), c.monitors, c.count);
+        EXPECT_EQ(p.x, c.px) << c.x << "," << c.y;
+        EXPECT_EQ(p.y, c.py) << c.x << "," << c.y;
+    }
+    const ScreenRect r = MainWindowRect(20, 30);
+    EXPECT_EQ(r.right - r.left, 120);
+    EXPECT_EQ(r.bottom - r.top, 745);
+}
+
+} // namespace

@@ -1,0 +1,145 @@
+// The settings file under Wine: stored inputs loaded by their rules, a reference file written back
+// byte for byte, changed inputs written in place, and the files and working directories that
+// must neither stop vk nor be damaged by it.
+#include <algorithm>
+
+#include "fixture.h"
+
+namespace {
+
+using vktest::Panel;
+
+// What the panel shows of the stored inputs: the lists' texts, the ring and the 9I, the fields.
+std::string Shown(HWND window)
+{
+    std::string shown;
+    for (int id : {110, 120, 130, 310, 320, 330, 340, 810, 350, 820}) {
+        char text[512] = {};
+        GetDlgItemTextA(window, id, text, sizeof text);
+        shown += std::string(text) + "|";
+    }
+    return shown + (SendDlgItemMessageA(window, 140, BM_GETCHECK, 0, 0) ? "ring|" : "|") +
+           (SendDlgItemMessageA(window, 720, BM_GETCHECK, 0, 0) ? "9I" : "6I");
+}
+
+class Settings : public Panel {};
+
+TEST_F(Settings, StoredInputsLoadedByTheirRules)
+{
+    const struct {
+        const char* ini;
+        const char* shown; // Power, Spin, Club, WindPower, Distance, Height, Direction twice, Slope twice, ring, iron
+    } rows[] = {
+        {"", "25|7|1W|1|230|0|0|0|0|0||6I"},
+        {"[Chara]\nPower=3\nSpin=8\nClub=2\nCrimsonRing=cat\n[Situation]\nWindPower=9\n[Beam]\nClub=9",
+         "30|7|2W|9|230|0|0|0|0|0|ring|9I"},
+        {"[Chara]\nPower=2\nClub=2i\nCrimsonRing=Checked\n[Situation]\nWindPower=0\n[Beam]\nClub=x9",
+         "21|7|2I|1|230|0|0|0|0|0||6I"},
+        {"[Chara]\nPower=20\nClub=3w\n[Situation]\nDistance=123456789\nHeight=-3\nDirection=a b\nSlope=--1",
+         "20|7|3W|1|123456789|-3|a b|a b|--1|--1||6I"},
+        {"[Chara]\nPower=99\nClub=5W\nCrimsonRing=\n[Situation]\nDistance=\nHeight=\nDirection=\nSlope=\n[Beam]\nClub=",
+         "25|7|1W|1||||||||6I"},
+        // Sections and keys in any letter case, the first of several counts; lines of junk.
+        {"junk\n[situation]\ndistance=150\nDistance=160\n\x01\xff\n[CHARA]\npower=33\n[Situation]\nDistance=170",
+         "33|7|1W|1|150|0|0|0|0|0||6I"},
+    };
+    for (const auto& row : rows) {
+        ASSERT_TRUE(WriteIni(row.ini));
+        ASSERT_NE(Open(), nullptr);
+        EXPECT_EQ(Shown(Window()), row.shown) << row.ini;
+        Close();
+    }
+    // A value of 300 characters is read as its first 254 and saved as its first 8.
+    ASSERT_TRUE(WriteIni("[Situation]\nDistance=" + std::string(300, '7')));
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_EQ(Text(IDC_DISTANCE), std::string(254, '7'));
+    Close();
+    EXPECT_NE(Ini().find("Distance=77777777\r\n"), std::string::npos);
+}
+
+// A file with every key set, unknown keys and a comment: written back byte for byte when nothing
+// changed, and with only the changed values replaced where they stand.
+TEST_F(Settings, ReferenceFileWrittenBackByteForByte)
+{
+    const std::string reference =
+        "; by hand\n[Before]\nAlpha=1\n[App]\nAppTitle=my vk\nClassName=my vk class\nTheme=dark\n[Pos]\nX=40\nY=60\n"
+        "[Chara]\nPower=30\nSpin=7\nClub=3W\nCrimsonRing=checked\nNickname=Ace\n[Situation]\nWindPower=5\n"
+        "Distance=150\nHeight=-3\nDirection=45\nSlope=2\n[Beam]\nClub=9I\n[Zeta]\nOmega=last\n";
+    ASSERT_TRUE(WriteIni(reference));
+    ASSERT_NE(Open(), nullptr);
+    char title[32] = {};
+    GetWindowTextA(Window(), title, sizeof title);
+    EXPECT_STREQ(title, "my vk");
+    EXPECT_EQ(FindWindowA("my vk class", "my vk"), Window());
+    Close();
+    EXPECT_EQ(Ini(), vktest::Crlf(reference));
+
+    ASSERT_NE(Open(), nullptr);
+    SetText(IDC_DISTANCE, "185.25");
+    SendDlgItemMessageA(Window(), IDC_CRIMSON_RING, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendDlgItemMessageA(Window(), IDC_BEAM_9I, BM_SETCHECK, BST_UNCHECKED, 0);
+    SendMessageA(Control(IDC_CLUB), CB_SETCURSEL, 3, 0);
+    Close();
+    std::string changed = reference;
+    for (const auto& edit : {std::make_pair("Club=3W", "Club=2I"), {"=checked", "=unchecked"},
+                             {"Distance=150", "Distance=185.25"}, {"Club=9I", "Club=6I"}})
+        changed.replace(changed.find(edit.first), std::string(edit.first).size(), edit.second);
+    EXPECT_EQ(Ini(), vktest::Crlf(changed));
+}
+
+// Files and places that must not stop vk or be damaged: a directory named vk.ini, a read-only
+// file, class names no main window can have, positions off every screen, and working
+// directories too long for the profile functions.
+TEST_F(Settings, HostileFilesAndPlaces)
+{
+    ASSERT_TRUE(CreateDirectoryA((Dir() + "\\vk.ini").c_str(), nullptr));
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_EQ(Text(IDC_DISTANCE), "230");
+    Close();
+    RemoveDirectoryA((Dir() + "\\vk.ini").c_str());
+
+    // Empty, or the name of a class the panel itself uses: the default name instead, saved back.
+    for (const char* name : {"", "Edit", "Button", "ComboBox"}) {
+        ASSERT_TRUE(WriteIni(std::string("[App]\nClassName=") + name + "\n[Pos]\nX=99999999999\nY=-2147483648"));
+        ASSERT_NE(Open(), nullptr) << name;
+        EXPECT_STREQ(MainClassName(), "vk ver2.43a");
+        EXPECT_EQ(GetDlgCtrlID(GetWindow(Window(), GW_CHILD)), 100) << name;
+        RECT place;
+        GetWindowRect(Window(), &place);
+        const HMONITOR monitor = MonitorFromRect(&place, MONITOR_DEFAULTTONULL);
+        MONITORINFO info = {};
+        info.cbSize = sizeof info;
+        ASSERT_TRUE(monitor != nullptr && GetMonitorInfoA(monitor, &info)) << place.left << "," << place.top;
+        EXPECT_TRUE(place.left >= info.rcMonitor.left && place.top >= info.rcMonitor.top &&
+                    place.right <= info.rcMonitor.right && place.bottom <= info.rcMonitor.bottom);
+        Close();
+        EXPECT_NE(Ini().find("ClassName=vk ver2.43a\r\n"), std::string::npos) << name;
+    }
+
+    // Up to 259 characters of path the file is used; beyond it vk runs on the defaults and
+    // writes nothing (a cut path would name another file).
+    for (std::size_t length : {250u, 254u}) {
+        std::string dir = Dir();
+        while (dir.size() + 1 < length) {
+            std::size_t part = std::min<std::size_t>(40, length - dir.size() - 1);
+            part -= length - dir.size() - 1 - part == 1 ? 1 : 0; // never leave one character
+            CreateDirectoryA((dir += "\\" + std::string(part, 'd')).c_str(), nullptr);
+        }
+        ASSERT_TRUE(SetCurrentDirectoryA(dir.c_str())) << dir.size();
+        // A file beside a path of 261 characters cannot even be made here.
+        EXPECT_EQ(vktest::WriteBytes(dir + "\\vk.ini", "[Situation]\r\nDistance=150\r\n"), length == 250);
+        ASSERT_NE(Open(), nullptr);
+        EXPECT_EQ(Text(IDC_DISTANCE), length == 250 ? "150" : "230") << length;
+        Close();
+        WIN32_FIND_DATAA found;
+        const HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
+        int files = 0;
+        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
+            files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+        FindClose(search);
+        EXPECT_EQ(files, length == 250 ? 1 : 0) << length;
+        EXPECT_EQ(vktest::ReadBytes(dir + "\\vk.ini").size() > 40, length == 250) << length;
+    }
+}
+
+} // namespace
