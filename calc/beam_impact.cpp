@@ -3,17 +3,20 @@
 // Arithmetic is double, one rounded operation at a time, in the order written.
 #include "beam_impact.h"
 
+#include <iterator>
+
 #include "shot_models.h"
 #include "table_shot_model.h"
 
 namespace {
 
 // Carry in yards at shot percentage 5 * i: 6I, 9I. Both columns rise strictly.
-constexpr double kReachCarry[kReachRows][2] = {
+constexpr double kReachCarry[][2] = {
     {0, 0}, {5.5, 5.5}, {11.5, 10.5}, {17.5, 15.5}, {23.5, 20}, {29, 24.5}, {34, 29}, {39, 33.5},
     {43.5, 37.5}, {48, 41.5}, {52, 45.5}, {56, 49.5}, {60, 53.5}, {64, 57.5}, {67.5, 61},
     {71, 64.5}, {74.5, 68}, {78, 71.5}, {81.5, 75}, {85, 78}, {88.5, 81}, {92, 84}, {95, 87},
 };
+static_assert(std::size(kReachCarry) == kReachRows, "one reach row per 5 % from 0 to 110");
 
 // Height multiplier, first rung that h satisfies. The factor 1 leaves h as it is and the
 // factor 2 above 14 metres is h + h; both products are exact, so they equal those forms.
@@ -21,13 +24,22 @@ constexpr LadderRung kBeamHeightRungs[] = {
     {-14, 1.3}, {-12, 1.2}, {-10, 1.15}, {-8, 1.1}, {-6, 1.05}, {-4, 1.0}, {0, 0.9},
     {4, 1.4}, {6, 1.5}, {8, 1.6}, {10, 1.7}, {12, 1.8}, {14, 1.9},
 };
-constexpr HeightLadder kBeamHeightLadder = {kBeamHeightRungs, 13, 2.0};
+constexpr HeightLadder kBeamHeightLadder = Ladder(kBeamHeightRungs, 2.0);
+
+// c1 along wind, c2 drift, c3 ring drift, c4 ring reach (36/35, 57/55), c5 fairway, the column.
+constexpr BeamImpactParams k6I = {0.01, 0.0092, 0.9722222222222223, 1.0285714285714285, 0.01, 0};
+constexpr BeamImpactParams k9I = {0.015, 0.013800000000000002, 0.9649122807017544, 1.0363636363636364, 0.0085, 1};
+// Checked where they are written: the ring's drift factor is the reciprocal of its reach factor,
+// the rates are small and the columns are the irons' own.
+static_assert(k6I.ringDriftFactor == 1.0 / k6I.ringReachFactor && k9I.ringDriftFactor == 1.0 / k9I.ringReachFactor &&
+                  k6I.alongWindRate < 0.1 && k6I.driftRate < 0.1 && k9I.driftRate < 0.1 && k6I.carryColumn == 0 &&
+                  k9I.carryColumn == 1,
+              "Beam Impact parameters in their places");
 
 } // namespace
 
-const BeamImpactParams kBeamImpact6IParams = {0.01, 0.0092, 0.9722222222222223, 1.0285714285714285, 0.01, 0};
-const BeamImpactParams kBeamImpact9IParams = {0.015, 0.013800000000000002, 0.9649122807017544,
-                                              1.0363636363636364, 0.0085, 1};
+const BeamImpactParams kBeamImpact6IParams = k6I;
+const BeamImpactParams kBeamImpact9IParams = k9I;
 
 double ReachCarry(int row, int carryColumn)
 {

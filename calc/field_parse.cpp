@@ -4,6 +4,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstdlib>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -21,11 +22,11 @@ bool IsDigit(char c)
 
 // Integers below 2^53 and the powers of ten up to 10^22 are exact doubles.
 constexpr uint64_t kExactIntegerLimit = (uint64_t{1} << 53) - 1;
-constexpr int kExactPowers = 22;
-constexpr double kPowersOfTen[kExactPowers + 1] = {
+constexpr double kPowersOfTen[] = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
 };
+constexpr int kExactPowers = static_cast<int>(std::size(kPowersOfTen)) - 1;
 
 } // namespace
 

@@ -23,10 +23,10 @@ constexpr int32_t kSnapPeriod = 1800000;
 constexpr int32_t kSnapQuarter = 900000;
 
 // Value of a piecewise row rule at row x (pieces ordered by lastX; the last covers x = 120).
-double RowRule(const RowPiece* pieces, int count, int x)
+double RowRule(const std::array<RowPiece, 3>& pieces, int x)
 {
-    int i = 0;
-    while (i < count - 1 && x > pieces[i].lastX) {
+    std::size_t i = 0;
+    while (i + 1 < pieces.size() && x > pieces[i].lastX) {
         ++i;
     }
     return (static_cast<double>(x) * pieces[i].m) + pieces[i].c;
@@ -40,7 +40,7 @@ struct ShotColumns {
 
     double X(int r) const { return static_cast<double>(kFirstShotPercent + r); }
 
-    double S(int r) const { return RowRule(params->sensitivity, 3, kFirstShotPercent + r); }
+    double S(int r) const { return RowRule(params->sensitivity, kFirstShotPercent + r); }
 
     // C(x) = ((((x * a) + b) * f) * x) * 0.01 with the carry piece of row x.
     double C(int r) const
@@ -234,7 +234,8 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     }
 
     // Step 4: wind strength factor on the cross wind.
-    const double m = (in.windPower >= 0 && in.windPower <= 9) ? p.windPowerMul[in.windPower] : 1.0;
+    const bool inTable = in.windPower >= 0 && in.windPower < static_cast<int>(p.windPowerMul.size());
+    const double m = inTable ? p.windPowerMul[in.windPower] : 1.0;
     wx = wx * m;
 
     // Step 5: height term.

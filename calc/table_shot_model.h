@@ -1,6 +1,9 @@
 // The table shot model family: parameter sets, the shot table and the one evaluation routine.
 #pragma once
 
+#include <array>
+#include <cstddef>
+
 #include "shot_inputs.h"
 
 // The shot table has one row per shot percentage x = 40..120.
@@ -24,10 +27,17 @@ struct LadderRung {
     double factor;
 };
 struct HeightLadder {
-    const LadderRung* rungs;
-    int count;
-    double lastFactor;
+    const LadderRung* rungs = nullptr;
+    int count = 0;
+    double lastFactor = 1.0;
 };
+
+// A ladder of the given rungs, their number taken from the table itself.
+template <std::size_t N>
+constexpr HeightLadder Ladder(const LadderRung (&rungs)[N], double lastFactor)
+{
+    return {rungs, static_cast<int>(N), lastFactor};
+}
 
 // Distance weight table: pairs (offset in yards from the distance base, weight), 5 yards apart.
 struct WeightPair {
@@ -35,15 +45,26 @@ struct WeightPair {
     double weight;
 };
 struct WeightTable {
-    const WeightPair* pairs;
-    int count;
+    const WeightPair* pairs = nullptr;
+    int count = 0;
 };
+
+template <std::size_t N>
+constexpr WeightTable Weights(const WeightPair (&pairs)[N])
+{
+    return {pairs, static_cast<int>(N)};
+}
 
 // A factor of an optional step; a step that is not present is skipped.
 struct OptionalFactor {
-    bool present;
-    double value;
+    bool present = false;
+    double value = 1.0;
 };
+
+constexpr OptionalFactor Factor(double value)
+{
+    return {true, value};
+}
 
 // How the carry column of the table is chosen.
 enum class CarryColumn {
@@ -67,43 +88,45 @@ enum class PowerCorrection {
     DoubleRate,      // q = (26 - P) * qRate in double
 };
 
-// Everything that differs between members of the family.
+// Everything that differs between members of the family. Each set is written field by field
+// (shot_params.cpp), so no value can take its neighbour's place; a field left out keeps the
+// value here, which skips its step.
 struct ShotModelParams {
-    const RowPiece* sensitivity; // S(x), column 1 of the table: three pieces
-    RowPiece carryPieces[2];   // carry shape C(x) = ((((x * a) + b) * f) * x) * 0.01, a = m, b = c
-    CarryColumn column;
-    int powerFactorBase;       // f0 (CarryColumn::ByPower)
-    int ringPowerFactor[2];    // f without / with the Crimson Ring (CarryColumn::ByRing)
-    const double* windPowerMul; // M(V) for V = 0..9 (ten entries); any other V takes 1
-    bool windMulOnAlongWind;   // M also multiplies the along-wind term of D2
+    std::array<RowPiece, 3> sensitivity{};   // S(x), column 1 of the table
+    std::array<RowPiece, 2> carryPieces{};   // C(x) = ((((x * a) + b) * f) * x) * 0.01, a = m, b = c
+    CarryColumn column = CarryColumn::ByPower;
+    int powerFactorBase = 0;                 // f0 (CarryColumn::ByPower)
+    std::array<int, 2> ringPowerFactor{};    // f without / with the Crimson Ring (CarryColumn::ByRing)
+    std::array<double, 10> windPowerMul{};   // M(V) for V = 0..9; any other V takes 1
+    bool windMulOnAlongWind = false;         // M also multiplies the along-wind term of D2
     HeightLadder heightLadder;
     OptionalFactor heightScale;
-    DistanceBase distanceBase;
-    int distanceBaseOffset;
+    DistanceBase distanceBase = DistanceBase::FromPower;
+    int distanceBaseOffset = 0;
     WeightTable weights;
-    double nearWeight;
-    double farWeight;
-    bool farFromAbsoluteEnd;   // d at or beyond the last offset in absolute yards takes farWeight
-    bool weightPull;           // compress W toward 1 by weightPullUp / weightPullDown
-    double weightPullUp;
-    double weightPullDown;
-    OptionalFactor weightScale; // HC = (W * weightScale) * HM
+    double nearWeight = 0;
+    double farWeight = 0;
+    bool farFromAbsoluteEnd = false;         // d at or beyond the last offset in absolute yards takes farWeight
+    bool weightPull = false;                 // compress W toward 1 by weightPullUp / weightPullDown
+    double weightPullUp = 0;
+    double weightPullDown = 0;
+    OptionalFactor weightScale;              // HC = (W * weightScale) * HM
     OptionalFactor lateralScale;
     HeightLadder lateralLadder;
-    double growthRates[3];     // d < C(90), d < C(95), otherwise
+    std::array<double, 3> growthRates{};     // d < C(90), d < C(95), otherwise
     OptionalFactor driftScale;
     OptionalFactor alongWindFactor;
-    bool powerTrim;            // D2 is multiplied by K = (powerTrimBase - P) * powerTrimRate
-    int powerTrimBase;
-    double powerTrimRate;
-    ShotRule shotRule;
-    double fairwayShotRate;
-    double shotSlope;
-    double shotOffset;
-    PowerCorrection powerCorrection;
-    int powerCorrectionBase;   // the 26 of (26 - P)
-    int qDivisor;
-    double qRate;
+    bool powerTrim = false;                  // D2 is multiplied by K = (powerTrimBase - P) * powerTrimRate
+    int powerTrimBase = 0;
+    double powerTrimRate = 0;
+    ShotRule shotRule = ShotRule::FairwayRate;
+    double fairwayShotRate = 0;
+    double shotSlope = 0;
+    double shotOffset = 0;
+    PowerCorrection powerCorrection = PowerCorrection::None;
+    int powerCorrectionBase = 26;            // the 26 of (26 - P)
+    int qDivisor = 1;
+    double qRate = 0;
 };
 
 // The columns of the shot table that a calculation reads: x, S(x) and the chosen carry column.
