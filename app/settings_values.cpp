@@ -1,35 +1,5 @@
-// The platform-free rules of the settings file: path building, stored texts and window placement.
+// Where the main window is created: its stored place, brought back onto a monitor.
 #include "settings_values.h"
-
-std::string SettingsPath(const std::string& currentDirectory)
-{
-    return currentDirectory + "\\vk.ini";
-}
-
-bool SettingsPathUsable(const std::string& path)
-{
-    return !path.empty() && path.size() <= kMaxProfilePath;
-}
-
-bool CrimsonRingTicked(const char* stored)
-{
-    return stored != nullptr && stored[0] == 'c';
-}
-
-const char* CrimsonRingText(bool ticked)
-{
-    return ticked ? "checked" : "unchecked";
-}
-
-bool BeamClubIs9I(const char* stored)
-{
-    return stored != nullptr && stored[0] == '9';
-}
-
-const char* BeamClubText(bool nineSelected)
-{
-    return nineSelected ? "9I" : "6I";
-}
 
 ScreenRect MainWindowRect(int x, int y)
 {
@@ -39,20 +9,6 @@ ScreenRect MainWindowRect(int x, int y)
     r.right = std::int64_t(x) + kMainWidth;
     r.bottom = std::int64_t(y) + kMainHeight;
     return r;
-}
-
-ScreenPoint CorrectForTaskbar(std::int64_t left, std::int64_t top, const ScreenRect& taskbar)
-{
-    ScreenPoint p{left, top};
-    if (taskbar.left < 5 && taskbar.top < 5) {
-        std::int64_t height = taskbar.bottom - taskbar.top;
-        std::int64_t width = taskbar.right - taskbar.left;
-        if (height < width)
-            p.y += height; // along the top edge
-        else
-            p.x += width; // along the left edge (an all-zero rectangle adds 0)
-    }
-    return p;
 }
 
 namespace {

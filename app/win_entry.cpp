@@ -1,7 +1,7 @@
 // Program entry of vk.exe: registration, single-instance start-up and the message loop.
 #include <windows.h>
 
-#include "win_app.h"
+#include "win_startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {

@@ -1,21 +1,15 @@
-// Start-up: the main window's class, the single-instance rule, creation at the stored place,
-// and the texts by which other windows of the program find the main window.
-#include "win_app.h"
+// Start-up: the main window's class, the single-instance rule and creation at the stored place,
+// with the class name, title and position read from the settings file.
 #include "win_startup.h"
 
 #include <string>
 #include <vector>
 
-#include "dispatch.h"
 #include "settings_values.h"
 #include "win_main_window.h"
 #include "win_settings.h"
 
 namespace {
-
-// Read once at start-up and kept for the run: the look-ups and the saving use them.
-std::string g_className = kDefaultClassName;
-std::string g_title = kDefaultTitle;
 
 // Collects every monitor's rectangle and work area.
 BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data)
@@ -45,7 +39,7 @@ ScreenPoint VisiblePosition(int x, int y)
 ATOM RegisterMainClass(HINSTANCE instance)
 {
     const std::string path = CurrentSettingsPath();
-    g_className = ReadSettingText(path, "App", "ClassName", kDefaultClassName);
+    std::string className = ReadSettingText(path, "App", "ClassName", kDefaultClassName);
 
     // A stored name that cannot be registered (empty) or that names a class the process already
     // has (the panel's own "Edit", "Button", ...) would keep vk from ever showing its window, or
@@ -53,9 +47,10 @@ ATOM RegisterMainClass(HINSTANCE instance)
     // which repairs the file.
     WNDCLASSEXA existing = {};
     existing.cbSize = sizeof existing;
-    if (g_className.empty() || GetClassInfoExA(instance, g_className.c_str(), &existing)) {
-        g_className = kDefaultClassName;
+    if (className.empty() || GetClassInfoExA(instance, className.c_str(), &existing)) {
+        className = kDefaultClassName;
     }
+    SetMainWindowNames(className, MainTitle()); // kept for the run: the look-ups and the saving use it
 
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
@@ -69,14 +64,14 @@ ATOM RegisterMainClass(HINSTANCE instance)
         LoadImageA(nullptr, MAKEINTRESOURCEA(32512), IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     windowClass.lpszMenuName = nullptr;
-    windowClass.lpszClassName = g_className.c_str();
+    windowClass.lpszClassName = MainClassName();
     windowClass.hIconSm = nullptr;
     return RegisterClassExA(&windowClass);
 }
 
 void LoadMainTitle()
 {
-    g_title = ReadSettingText(CurrentSettingsPath(), "App", "AppTitle", kDefaultTitle);
+    SetMainWindowNames(MainClassName(), ReadSettingText(CurrentSettingsPath(), "App", "AppTitle", kDefaultTitle));
 }
 
 bool ClaimSingleInstance()
@@ -93,7 +88,7 @@ HWND OpenMainWindow(HINSTANCE instance, int showCommand)
     int x = ReadSettingInt(path, "Pos", "X", kDefaultX);
     ScreenPoint place = VisiblePosition(x, y);
 
-    HWND window = CreateWindowExA(0, g_className.c_str(), g_title.c_str(), WS_CAPTION | WS_SYSMENU,
+    HWND window = CreateWindowExA(0, MainClassName(), MainTitle(), WS_CAPTION | WS_SYSMENU,
                                   static_cast<int>(place.x), static_cast<int>(place.y), kMainWidth,
                                   kMainHeight, nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
@@ -109,26 +104,4 @@ int CreateMainWindow(HINSTANCE instance, int showCommand)
     if (!ClaimSingleInstance())
         return 0; // another copy runs: end silently, leave it untouched
     return OpenMainWindow(instance, showCommand) != nullptr ? 1 : 0;
-}
-
-const char* MainClassName()
-{
-    return g_className.c_str();
-}
-
-const char* MainTitle()
-{
-    return g_title.c_str();
-}
-
-HWND FindMainWindow()
-{
-    return FindWindowA(g_className.c_str(), g_title.c_str());
-}
-
-void SendCalcCommand()
-{
-    HWND mainWindow = FindMainWindow();
-    if (mainWindow != nullptr)
-        SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(kCalcCommandId, 0), 0);
 }

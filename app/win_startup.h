@@ -1,7 +1,15 @@
-// The steps of start-up below CreateMainWindow, separate so that tests can open the window in-process.
+// Start-up of the program: the main window's class, the single-instance rule and creation at the
+// stored place; its steps below CreateMainWindow are separate so that tests can open the window
+// in-process.
 #pragma once
 
 #include <windows.h>
+
+// Registers the main window's class under the class name read from the settings file; 0 on failure.
+ATOM RegisterMainClass(HINSTANCE instance);
+
+// Creates and shows the main window unless another copy runs; 1 when shown, 0 otherwise.
+int CreateMainWindow(HINSTANCE instance, int showCommand);
 
 // Reads the title ("App", "AppTitle") from the settings file and keeps it for the run.
 void LoadMainTitle();

@@ -3,12 +3,13 @@
 
 #include "decimal_text.h"
 #include "dispatch.h"
+#include "panel_inputs.h"
 
 namespace {
 
 PanelReading Situation(const char* club, const char* distance, bool beam9I)
 {
-    PanelReading panel;
+    PanelReading panel = StartupReading();
     panel.power = "30";
     panel.spin = "7";
     panel.club = club;
@@ -19,8 +20,7 @@ PanelReading Situation(const char* club, const char* distance, bool beam9I)
     panel.slope = "1";
     panel.crimsonRing = true;
     panel.rain = true;
-    panel.beam6I = true;
-    panel.beam9I = beam9I;
+    panel.beam = beam9I ? 3u : 1u; // both irons, or the 6I
     return panel;
 }
 

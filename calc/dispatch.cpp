@@ -3,6 +3,7 @@
 
 #include <climits>
 #include <cstring>
+#include <iterator>
 
 #include "field_parse.h"
 #include "shot_models.h"
@@ -26,7 +27,7 @@ FieldText CutField(const std::string& text)
 }
 
 // Fairway percentages of the radios, in the order they are tested.
-constexpr int kFairwayPercents[6] = {100, 95, 90, 85, 80, 75};
+constexpr int kFairwayPercents[] = {100, 95, 90, 85, 80, 75};
 
 // Fairway when no radio is checked (the panel never allows it): the window's initial 100 %.
 constexpr int kFairwayWhenNoneChecked = 100;
@@ -68,8 +69,8 @@ ShotInputs ReadShotInputs(const PanelReading& panel)
 
     // Fairway: the first checked radio, then 2 less in rain or snow.
     in.fairway = kFairwayWhenNoneChecked;
-    for (int i = 0; i < 6; ++i) {
-        if (panel.fairway[i]) {
+    for (std::size_t i = 0; i < std::size(kFairwayPercents); ++i) {
+        if (panel.fairway & (1u << i)) {
             in.fairway = kFairwayPercents[i];
             break;
         }
@@ -126,10 +127,10 @@ DispatchOutcome Calculate(const PanelReading& panel)
     if (d > 90) {
         out.beam = Cleared();
     } else {
-        if (panel.beam6I) {
+        if (panel.beam & 1u) {
             out.beam = Written(BeamImpact6I(in));
         }
-        if (panel.beam9I) {
+        if (panel.beam & 2u) {
             out.beam = Written(BeamImpact9I(in));
         }
     }

@@ -8,17 +8,15 @@
 // The command that requests a recalculation: WM_COMMAND with notification 0 and identifier 19.
 constexpr int kCalcCommandId = 19;
 
-// Everything the dispatcher reads from the panel, as the panel returns it.
-// Texts are those of the controls; only their first 8 characters are used.
+// Everything the dispatcher reads from the panel, as the panel returns it (the start-up panel is
+// StartupReading of panel_inputs.h). Texts are those of the controls; only their first 8
+// characters are used. A radio group's check states are bits, bit i for its radio i.
 struct PanelReading {
-    std::string power = "25", spin = "7", club = "1W", windPower = "1";
-    std::string distance = "230", height = "0", direction = "0", slope = "0";
+    std::string power, spin, club, windPower, distance, height, direction, slope;
     bool crimsonRing = false;
     bool rain = false;
-    // Check states of the fairway radios 100, 95, 90, 85, 80, 75 (in that order).
-    bool fairway[6] = {true, false, false, false, false, false};
-    bool beam6I = true;
-    bool beam9I = false;
+    unsigned fairway = 0; // the radios 100, 95, 90, 85, 80, 75
+    unsigned beam = 0;    // the radios 6I, 9I
 };
 
 enum class GroupAction { Unchanged, Cleared, Written };

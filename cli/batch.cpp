@@ -24,7 +24,7 @@ constexpr std::size_t kFlushSize = 64 * 1024;
 
 // The columns named by the header, or why the header cannot be used.
 struct Header {
-    std::vector<const InputField*> columns;
+    std::vector<const PanelInput*> columns;
     std::string error; // empty when the header is usable
 };
 
@@ -57,14 +57,14 @@ Header ReadHeader(std::string_view line, bool tooLong)
         header.error = "the header is malformed: " + problem;
         return header;
     }
-    std::vector<bool> seen(InputFieldCount());
+    std::vector<bool> seen(PanelInputs().count);
     for (const std::string& cell : cells) {
-        const InputField* field = FindInputField(LowerCase(cell));
+        const PanelInput* field = FindPanelInput(LowerCase(cell));
         if (field == nullptr) {
             header.error = "the header names the unknown column " + QuoteForMessage(cell);
             break;
         }
-        const std::size_t index = static_cast<std::size_t>(field - InputFields());
+        const std::size_t index = InputIndex(*field);
         if (seen[index]) {
             header.error = "the header names the column " + QuoteForMessage(cell) + " twice";
             break;
@@ -88,7 +88,7 @@ bool ReadRow(const Header& header, const std::vector<std::string_view>& cells, P
     }
     std::string problem;
     for (std::size_t i = 0; i < cells.size(); ++i) {
-        const InputField& field = *header.columns[i];
+        const PanelInput& field = *header.columns[i];
         if (!ApplyInputField(field, cells[i], panel, problem)) {
             error = std::string(field.name) + " " + QuoteForMessage(cells[i]) + ": " + problem;
             return false;
@@ -141,7 +141,7 @@ private:
     const Header& header_;
     // Every row sets every column the header names, and nothing else changes the reading, so
     // one reading serves all rows: a column the header leaves out keeps its start-up value.
-    PanelReading panel_;
+    PanelReading panel_ = StartupReading();
     std::vector<std::string_view> cells_;
     std::string scratch_; // quoted cells of the current row
     std::string error_;

@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "controls.h"
 #include "input_fields.h"
 
 namespace {
@@ -30,7 +31,7 @@ std::string OptionName(std::string_view name)
 bool ParseOptions(int argc, const char* const* argv, CliOptions& options, std::string& error)
 {
     CliOptions result;
-    std::vector<bool> seen(InputFieldCount()); // per input field, by its place in the field table
+    std::vector<bool> seen(PanelInputs().count); // per input, by its place in the description
     bool anyInput = false;
     bool csv = false;
     for (int i = 1; i < argc; ++i) {
@@ -68,24 +69,24 @@ bool ParseOptions(int argc, const char* const* argv, CliOptions& options, std::s
         }
 
         // Step 3: an input of the panel, each at most once.
-        const InputField* field = FindInputField(name);
+        const PanelInput* field = FindPanelInput(name);
         if (field == nullptr) {
             error = "unknown option " + QuoteForMessage(arg.substr(0, inlineValue ? equals : arg.size())) + "; see --help";
             return false;
         }
-        const std::size_t index = static_cast<std::size_t>(field - InputFields());
+        const std::size_t index = InputIndex(*field);
         if (seen[index]) {
             error = OptionName(name) + " is given twice";
             return false;
         }
         seen[index] = true;
         anyInput = true;
-        if (field->kind == FieldKind::Flag) {
+        if (field->kind == InputKind::Check) {
             if (inlineValue) {
                 error = OptionName(name) + " takes no value (given " + QuoteForMessage(inlineText) + ")";
                 return false;
             }
-            SetInputFlag(*field, true, result.panel);
+            result.panel.*field->ticked = true;
             continue;
         }
         std::string_view value = inlineText;
@@ -97,7 +98,7 @@ bool ParseOptions(int argc, const char* const* argv, CliOptions& options, std::s
             value = argv[++i];
         }
         std::string problem;
-        if (field->target == FieldTarget::Distance && IsSweepText(value)) {
+        if (field->id == IDC_DISTANCE && IsSweepText(value)) {
             if (!ParseSweep(value, result.sweep, problem)) {
                 error = OptionName(name) + " " + QuoteForMessage(value) + ": " + problem;
                 return false;

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "dispatch.h"
+#include "panel_inputs.h"
 #include "sweep.h"
 
 enum class CliMode { Single, Sweep, Batch, Help, Version };
@@ -11,7 +12,7 @@ enum class CliMode { Single, Sweep, Batch, Help, Version };
 struct CliOptions {
     CliMode mode = CliMode::Single;
     bool json = false;
-    PanelReading panel; // starts at the panel's start-up state; each option sets one control
+    PanelReading panel = StartupReading(); // each option sets one control
     SweepRange sweep;    // CliMode::Sweep only
 };
 

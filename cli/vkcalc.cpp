@@ -35,7 +35,7 @@ void AppendWrappedList(std::string& text, const std::string& list)
 
 std::string HelpText()
 {
-    const PanelReading start;
+    const PanelReading start = StartupReading();
     std::string text =
         "Usage: vkcalc [OPTION]...\n"
         "       vkcalc --csv < situations.csv > results.csv\n"
@@ -45,13 +45,12 @@ std::string HelpText()
         "where the shot is not offered at that distance.\n"
         "\n"
         "Inputs; a missing one takes the panel's start-up value [in brackets]:\n";
-    for (std::size_t i = 0; i < InputFieldCount(); ++i) {
-        const InputField& field = InputFields()[i];
-        std::string option = std::string("  --") + field.name + (field.kind == FieldKind::Flag ? "" : " VALUE");
+    for (const PanelInput* input : OptionInputs()) {
+        const bool flag = input->kind == InputKind::Check;
+        std::string option = std::string("  --") + input->name + (flag ? "" : " VALUE");
         option.resize(kHelpIndent, ' ');
-        text += option + field.meaning + " [" + PanelValueText(field, start) + "]\n";
-        text += std::string(kHelpIndent, ' ') + (field.kind == FieldKind::Flag ? "a flag: ticks the box" : field.accepted) +
-                "\n";
+        text += option + input->meaning + " [" + PanelValueText(*input, start) + "]\n";
+        text += std::string(kHelpIndent, ' ') + (flag ? "a flag: ticks the box" : DescribeAccepted(*input)) + "\n";
     }
     text +=
         "Values may also be given as --option=VALUE. Field texts are read as the panel\n"
@@ -67,8 +66,8 @@ std::string HelpText()
         "                      and rain are 0 or 1; a missing column takes the start-up\n"
         "                      value):\n";
     std::string columns;
-    for (std::size_t i = 0; i < InputFieldCount(); ++i) {
-        columns += std::string(i ? "," : "") + InputFields()[i].name;
+    for (const PanelInput* input : OptionInputs()) {
+        columns += (columns.empty() ? "" : ",") + std::string(input->name);
     }
     AppendWrappedList(text, columns);
     text += "                      The output has the columns:\n";

@@ -33,11 +33,11 @@ endfunction()
 # native one by running one generated batch through both vkcalc builds (tools/run-tests).
 if(NOT CMAKE_CROSSCOMPILING)
   vk_test_program(calc_tests calc vkcalc_core)
-  vk_test_program(logic_tests logic vklogic)
+  vk_test_program(logic_tests logic vkapp)
   vk_test_program(cli_tests cli vkcli)
 endif()
 if(WIN32)
-  vk_test_program(win_tests win vkwin psapi)
+  vk_test_program(win_tests win vkapp psapi)
   target_sources(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/res/vk.rc) # the dial picture the paint loads
 endif()
 

@@ -11,17 +11,17 @@
 
 namespace situations {
 
+// The inputs as the panel's controls hold them (ring and rain: ticked or not); per group Tomahawk,
+// Back Spin, Beam Impact 'W' a model's texts or 'C' "---"; the group (0, 1, 2, or -1 for none)
+// whose texts as the fields show them and values to the digits given follow.
 struct Situation {
-    // The inputs as the panel's controls hold them (ring and rain: ticked or not).
     const char *club, *power;
     bool ring;
     const char* fairway;
     bool rain;
-    const char *wind, *distance, *height, *direction, *slope, *beam;
-    const char* groups; // Tomahawk, Back Spin, Beam Impact: 'W' a model's texts, 'C' "---"
-    int group;          // the group whose results follow (0, 1, 2), or -1
-    const char *driftText, *shotText; // the texts the fields show
-    const char *drift, *shot;         // the values, to the digits given
+    const char *wind, *distance, *height, *direction, *slope, *beam, *groups;
+    int group;
+    const char *driftText, *shotText, *drift, *shot;
 };
 
 // P above 35 is power 35 with the ring; fairway 98 and 73 are 100 and 75 with rain.
@@ -77,29 +77,23 @@ const Situation kSituations[] = {
 };
 
 // True when actual rounds to expected at the number of decimals expected is written with
-// ("2.738582727" pins nine); 15 or more significant digits must read back exactly.
+// ("2.738582727" pins nine); one written with all its digits (16 characters or more from its first
+// significant digit on) must read back exactly.
 inline bool MatchesDigits(const std::string& expected, double actual)
 {
-    const double value = std::strtod(expected.c_str(), nullptr);
-    std::size_t digits = 0;
-    for (const char c : expected) {
-        digits += (c >= '0' && c <= '9') ? 1 : 0;
-    }
-    if (digits >= 15) {
-        return actual == value;
-    }
+    const std::size_t digits = expected.find_last_of("0123456789") - expected.find_first_of("123456789") + 1;
     const std::size_t point = expected.find('.');
     const int decimals = point == std::string::npos ? 0 : static_cast<int>(expected.size() - point - 1);
-    return std::fabs(actual - value) <= 0.5 * std::pow(10.0, -decimals) * (1 + 1e-6);
+    const double value = std::strtod(expected.c_str(), nullptr);
+    return digits >= 16 ? actual == value : std::fabs(actual - value) <= 0.5 * std::pow(10.0, -decimals) * (1 + 1e-6);
 }
 
 // The situation as (input name, text) pairs, the names of vkcalc's options and CSV columns.
 inline std::vector<std::pair<std::string, std::string>> Fields(const Situation& s)
 {
-    return {{"club", s.club},       {"power", s.power},   {"ring", s.ring ? "1" : "0"},
-            {"fairway", s.fairway}, {"rain", s.rain ? "1" : "0"}, {"wind", s.wind},
-            {"distance", s.distance}, {"height", s.height}, {"direction", s.direction},
-            {"slope", s.slope},     {"beam", s.beam}};
+    return {{"club", s.club}, {"power", s.power}, {"ring", s.ring ? "1" : "0"}, {"fairway", s.fairway},
+            {"rain", s.rain ? "1" : "0"}, {"wind", s.wind}, {"distance", s.distance}, {"height", s.height},
+            {"direction", s.direction}, {"slope", s.slope}, {"beam", s.beam}};
 }
 
 } // namespace situations

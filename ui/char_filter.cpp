@@ -1,45 +1,11 @@
-// The character filter of the panel's input fields.
+// The typing filter of the panel's input fields, from the panel's description.
 #include "char_filter.h"
-
-#include "controls.h"
-
-namespace {
-
-constexpr std::uintptr_t kBackspace = 8;
-
-struct FieldRow {
-    int id;
-    CharFilter filter;
-};
-
-// The six input fields; the distance cannot be negative, the others can.
-constexpr FieldRow kFields[] = {
-    {IDC_DISTANCE, CharFilter::Unsigned},
-    {IDC_HEIGHT, CharFilter::Signed},
-    {IDC_DIRECTION, CharFilter::Signed},
-    {IDC_SLOPE, CharFilter::Signed},
-    {IDC_NAV_DIRECTION, CharFilter::Signed},
-    {IDC_NAV_SLOPE, CharFilter::Signed},
-};
-
-bool Accepts(CharFilter filter, std::uintptr_t code)
-{
-    if (code >= '0' && code <= '9') {
-        return true;
-    }
-    if (code == '.' || code == kBackspace) {
-        return true;
-    }
-    return code == '-' && filter == CharFilter::Signed;
-}
-
-} // namespace
 
 CharFilter FilterOf(int id)
 {
-    for (const FieldRow& row : kFields) {
-        if (row.id == id) {
-            return row.filter;
+    for (const PanelInput& input : PanelInputs()) {
+        if (input.kind == InputKind::Text && id != 0 && (input.id == id || input.mirror == id)) {
+            return input.filter;
         }
     }
     return CharFilter::None;
@@ -47,8 +13,5 @@ CharFilter FilterOf(int id)
 
 std::uintptr_t FilterChar(CharFilter filter, std::uintptr_t code)
 {
-    if (filter == CharFilter::None || Accepts(filter, code)) {
-        return code;
-    }
-    return 0;
+    return FilterAccepts(filter, code) ? code : 0;
 }

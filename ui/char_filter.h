@@ -1,16 +1,12 @@
-// The character filter of the panel's input fields as data: which typed characters a field accepts.
+// The typing filter of the panel's input fields: which typed characters each control lets through.
 #pragma once
 
 #include <cstdint>
 
-// Which characters a control accepts from WM_CHAR.
-enum class CharFilter {
-    None,     // not an input field: every character passes unchanged
-    Unsigned, // distance: digits, '.', backspace
-    Signed,   // height, direction, slope and the two mirrors: digits, '-', '.', backspace
-};
+#include "panel_inputs.h"
 
-// The filter of control id.
+// The filter of control id: an edit field's (or its Navigation mirror's) from the panel's
+// description, CharFilter::None for any other control.
 CharFilter FilterOf(int id);
 
 // The character code passed on for code (WM_CHAR wParam, compared whole and unsigned):

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "controls.h"
-#include "settings_values.h"
+#include "panel_inputs.h"
 #include "win_dial.h"
 #include "win_panel.h"
 #include "win_settings.h"
@@ -27,7 +27,7 @@ constexpr DWORD kListStyle = WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST;
 constexpr DWORD kFrameStyle = WS_GROUP | BS_GROUPBOX;
 
 // The panel in creation order. Radio groups follow the WS_GROUP flags in this order.
-const ControlEntry kControls[kControlCount] = {
+const ControlEntry kControls[] = {
     {IDC_CHARA_GROUP, "BUTTON", "Charactor", kFrameStyle, 3, 3, 109, 110, false},
     {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false},
     {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false},
@@ -88,6 +88,10 @@ const PanelLabel kLabels[] = {
     {93, 560, "%"},       {54, 699, kDegree},
 };
 
+// The names by which the panel's windows find the main window, set at start-up for the run.
+std::string g_className;
+std::string g_title;
+
 // The two fonts, alive from creation to destruction of the main window.
 HFONT NormalFont = nullptr;
 HFONT BoldFont = nullptr;
@@ -99,38 +103,23 @@ HFONT MakeFont(int height, int weight, DWORD charset, const char* face)
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
-// Adds items in order, then selects initial by text (CB_SELECTSTRING from index 0).
-void FillList(HWND list, const char* const* items, int count, const char* initial)
+// The list fillers: each adds its list's items in order, then selects its start-up item by text
+// (CB_SELECTSTRING from index 0), both as the panel's description gives them.
+void FillList(HWND list, int id)
 {
-    for (int i = 0; i < count; ++i)
-        SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(items[i]));
-    SendMessageA(list, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(initial));
+    for (const PanelInput& input : PanelInputs()) {
+        if (input.id != id || input.kind != InputKind::List)
+            continue;
+        for (int i = 0; i < input.itemCount; ++i)
+            SendMessageA(list, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(input.items[i]));
+        SendMessageA(list, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(input.start));
+    }
 }
 
-void FillPowerList(HWND list)
-{
-    static const char* const items[] = {"20", "21", "22", "23", "24", "25", "26", "27",
-                                        "28", "29", "30", "31", "32", "33", "34", "35"};
-    FillList(list, items, 16, "25");
-}
-
-void FillSpinList(HWND list)
-{
-    static const char* const items[] = {"7"};
-    FillList(list, items, 1, "7");
-}
-
-void FillClubList(HWND list)
-{
-    static const char* const items[] = {"1W", "2W", "3W", "2I"};
-    FillList(list, items, 4, "1W");
-}
-
-void FillWindList(HWND list)
-{
-    static const char* const items[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-    FillList(list, items, 9, "1");
-}
+void FillPowerList(HWND list) { FillList(list, IDC_POWER); }
+void FillSpinList(HWND list) { FillList(list, IDC_SPIN); }
+void FillClubList(HWND list) { FillList(list, IDC_CLUB); }
+void FillWindList(HWND list) { FillList(list, IDC_WIND_POWER); }
 
 // Runs the filler of a list control; other controls have none.
 void FillIfList(int id, HWND control)
@@ -142,41 +131,6 @@ void FillIfList(int id, HWND control)
     case IDC_WIND_POWER: FillWindList(control); break;
     default: break;
     }
-}
-
-// Selects the list item whose text begins with the stored value (letter case ignored, search
-// from the second item round to the first); no match keeps the filler's selection.
-void SelectStored(HWND window, int id, const std::string& stored)
-{
-    SendDlgItemMessageA(window, id, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(stored.c_str()));
-}
-
-void Tick(HWND window, int id)
-{
-    SendDlgItemMessageA(window, id, BM_SETCHECK, BST_CHECKED, 0);
-}
-
-// Step 6 of creation: the stored inputs into the controls, texts exactly as stored.
-void LoadStoredInputs(HWND window)
-{
-    const std::string path = CurrentSettingsPath();
-    SelectStored(window, IDC_POWER, ReadSettingText(path, "Chara", "Power", "25"));
-    SelectStored(window, IDC_SPIN, ReadSettingText(path, "Chara", "Spin", "7"));
-    SelectStored(window, IDC_CLUB, ReadSettingText(path, "Chara", "Club", "1W"));
-    if (CrimsonRingTicked(ReadSettingText(path, "Chara", "CrimsonRing", "unchecked").c_str()))
-        Tick(window, IDC_CRIMSON_RING);
-
-    SelectStored(window, IDC_WIND_POWER, ReadSettingText(path, "Situation", "WindPower", "1"));
-    SetDlgItemTextA(window, IDC_DISTANCE, ReadSettingText(path, "Situation", "Distance", "230").c_str());
-    SetDlgItemTextA(window, IDC_HEIGHT, ReadSettingText(path, "Situation", "Height", "0").c_str());
-    const std::string direction = ReadSettingText(path, "Situation", "Direction", "0");
-    SetDlgItemTextA(window, IDC_DIRECTION, direction.c_str());
-    SetDlgItemTextA(window, IDC_NAV_DIRECTION, direction.c_str());
-    const std::string slope = ReadSettingText(path, "Situation", "Slope", "0");
-    SetDlgItemTextA(window, IDC_SLOPE, slope.c_str());
-    SetDlgItemTextA(window, IDC_NAV_SLOPE, slope.c_str());
-
-    Tick(window, BeamClubIs9I(ReadSettingText(path, "Beam", "Club", "6I").c_str()) ? IDC_BEAM_9I : IDC_BEAM_6I);
 }
 
 void OnCreate(HWND window, const CREATESTRUCTA* create)
@@ -195,12 +149,11 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                                        create->hInstance, nullptr);
         FillIfList(entry.id, control);
-        if (HasSubclassProcedure(entry.id))
-            InstallSubclass(control);
+        InstallSubclass(control); // controls without a subclass procedure are left alone
     }
 
     // Step 3: every start shows the fairway at 100%.
-    Tick(window, IDC_FAIRWAY_100);
+    SendDlgItemMessageA(window, IDC_FAIRWAY_100, BM_SETCHECK, BST_CHECKED, 0);
 
     // Steps 4 and 5: the fonts, given without redrawing.
     NormalFont = MakeFont(13, 0, SHIFTJIS_CHARSET, "tahoma");
@@ -246,6 +199,34 @@ void OnKeyDown(HWND window, WPARAM key)
 }
 
 } // namespace
+
+void SetMainWindowNames(const std::string& className, const std::string& title)
+{
+    g_className = className;
+    g_title = title;
+}
+
+const char* MainClassName()
+{
+    return g_className.c_str();
+}
+
+const char* MainTitle()
+{
+    return g_title.c_str();
+}
+
+HWND FindMainWindow()
+{
+    return FindWindowA(g_className.c_str(), g_title.c_str());
+}
+
+void SendCalcCommand()
+{
+    HWND mainWindow = FindMainWindow();
+    if (mainWindow != nullptr)
+        SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(kCalcCommandId, 0), 0);
+}
 
 const PanelLabel* PanelLabels(std::size_t* count)
 {

@@ -2,7 +2,8 @@
 #include "win_panel.h"
 
 #include "controls.h"
-#include "settings_values.h"
+#include "panel_inputs.h"
+#include "settings_file.h"
 
 namespace {
 
@@ -39,23 +40,14 @@ void WriteGroup(HWND mainWindow, int driftId, int shotId, const GroupOutcome& gr
 PanelReading ReadPanel(HWND mainWindow)
 {
     PanelReading panel;
-    panel.power = FieldText(mainWindow, IDC_POWER);
-    panel.spin = FieldText(mainWindow, IDC_SPIN);
-    panel.club = FieldText(mainWindow, IDC_CLUB);
-    panel.windPower = FieldText(mainWindow, IDC_WIND_POWER);
-    panel.distance = FieldText(mainWindow, IDC_DISTANCE);
-    panel.height = FieldText(mainWindow, IDC_HEIGHT);
-    panel.direction = FieldText(mainWindow, IDC_DIRECTION);
-    panel.slope = FieldText(mainWindow, IDC_SLOPE);
-
-    static const int fairwayIds[6] = {IDC_FAIRWAY_100, IDC_FAIRWAY_95, IDC_FAIRWAY_90,
-                                      IDC_FAIRWAY_85,  IDC_FAIRWAY_80, IDC_FAIRWAY_75};
-    for (int i = 0; i < 6; ++i)
-        panel.fairway[i] = IsChecked(mainWindow, fairwayIds[i]);
-    panel.rain = IsChecked(mainWindow, IDC_RAIN);
-    panel.crimsonRing = IsChecked(mainWindow, IDC_CRIMSON_RING);
-    panel.beam6I = IsChecked(mainWindow, IDC_BEAM_6I);
-    panel.beam9I = IsChecked(mainWindow, IDC_BEAM_9I);
+    for (const PanelInput& input : PanelInputs()) {
+        if (input.text != nullptr)
+            panel.*input.text = FieldText(mainWindow, input.id);
+        if (input.ticked != nullptr)
+            panel.*input.ticked = IsChecked(mainWindow, input.id);
+        for (int i = 0; i < input.itemCount && input.checked != nullptr; ++i)
+            panel.*input.checked |= IsChecked(mainWindow, input.id + 10 * i) ? 1u << i : 0u;
+    }
     return panel;
 }
 

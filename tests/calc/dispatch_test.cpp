@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "dispatch.h"
+#include "panel_inputs.h"
 #include "shot_models.h"
 
 namespace {
@@ -12,27 +13,21 @@ namespace {
 TEST(Dispatch, OnlyTheCalcCommand)
 {
     EXPECT_TRUE(IsCalcCommand(0, 19));
-    for (const auto& other : {std::make_pair(1, 19), {0, 400}, {0, 18}, {0x300, 19}}) {
+    for (const auto& other : {std::make_pair(1, 19), {0, 400}, {0, 18}, {0x300, 19}})
         EXPECT_FALSE(IsCalcCommand(other.first, other.second)) << other.first << " " << other.second;
-    }
 }
 
 TEST(Dispatch, FairwayIsTheFirstCheckedRadioLessTwoInRain)
 {
     const struct {
-        const char* checked; // check states of the radios 100, 95, 90, 85, 80, 75
+        unsigned checked; // bit i: the radio i of 100, 95, 90, 85, 80, 75
         bool rain;
         int fairway;
-    } rows[] = {
-        {"100000", false, 100}, {"010000", false, 95}, {"001000", false, 90}, {"000100", false, 85},
-        {"000010", false, 80},  {"000001", false, 75}, {"100000", true, 98},  {"010000", true, 93},
-        {"000001", true, 73},   {"001010", false, 90}, {"000000", false, 100}, {"000000", true, 98},
-    };
+    } rows[] = {{1, false, 100}, {2, false, 95},  {4, false, 90}, {8, false, 85}, {16, false, 80}, {32, false, 75},
+                {1, true, 98},   {2, true, 93},   {32, true, 73}, {20, false, 90}, {0, false, 100}, {0, true, 98}};
     for (const auto& row : rows) {
-        PanelReading panel;
-        for (int i = 0; i < 6; ++i) {
-            panel.fairway[i] = row.checked[i] == '1';
-        }
+        PanelReading panel = StartupReading();
+        panel.fairway = row.checked;
         panel.rain = row.rain;
         EXPECT_EQ(ReadShotInputs(panel).fairway, row.fairway) << row.checked << " " << row.rain;
     }
@@ -40,7 +35,7 @@ TEST(Dispatch, FairwayIsTheFirstCheckedRadioLessTwoInRain)
 
 TEST(Dispatch, TextsReadAsTheirFirstEightCharacters)
 {
-    PanelReading panel;
+    PanelReading panel = StartupReading();
     panel.power = "123456789";
     panel.spin = "7x";
     panel.windPower = " 5";
@@ -49,19 +44,12 @@ TEST(Dispatch, TextsReadAsTheirFirstEightCharacters)
     panel.direction = "abc";
     panel.slope = "0.1234567";
     ShotInputs in = ReadShotInputs(panel);
-    EXPECT_EQ(in.power, 12345678);
-    EXPECT_EQ(in.spin, 7);
-    EXPECT_EQ(in.windPower, 5);
-    EXPECT_EQ(in.distance, 12345678.0);
-    EXPECT_EQ(in.height, 0.0);
-    EXPECT_EQ(in.direction, 0.0);
-    EXPECT_EQ(in.slope, 0.123456);
-    EXPECT_FALSE(in.crimsonRing);
+    EXPECT_TRUE(in.power == 12345678 && in.spin == 7 && in.windPower == 5 && !in.crimsonRing);
+    EXPECT_TRUE(in.distance == 12345678.0 && in.height == 0.0 && in.direction == 0.0 && in.slope == 0.123456);
     panel.power = "35";
     panel.crimsonRing = true;
     in = ReadShotInputs(panel);
-    EXPECT_EQ(in.power, 37);
-    EXPECT_TRUE(in.crimsonRing);
+    EXPECT_TRUE(in.power == 37 && in.crimsonRing);
 }
 
 // Club texts are decided by their first two characters; one the panel's list does not hold leaves
@@ -70,28 +58,22 @@ TEST(Dispatch, ClubTextsAndBeamRadios)
 {
     const struct {
         const char* club;
-        bool beam6I, beam9I;
+        unsigned beam; // bit 0 the 6I radio, bit 1 the 9I
         const char* groups; // 'W' written, 'C' cleared, 'U' unchanged
         ShotModel models[3]; // the models whose results are written
     } rows[] = {
-        {"1", true, false, "CWW", {nullptr, BackSpin1W, BeamImpact6I}},
-        {"1I", true, false, "CWW", {nullptr, BackSpin1W, BeamImpact6I}},
-        {"2W", false, true, "CWW", {nullptr, BackSpin2W, BeamImpact9I}},
-        {"3Wxxxxxxxx", true, true, "WWW", {Tomahawk3W, BackSpin3W, BeamImpact9I}},
-        {"2I", false, false, "WCU", {Tomahawk2I, nullptr, nullptr}},
-        {"", true, false, "UUW", {nullptr, nullptr, BeamImpact6I}},
-        {"4W", true, false, "UUW", {nullptr, nullptr, BeamImpact6I}},
-        {"2i", true, false, "UUW", {nullptr, nullptr, BeamImpact6I}},
-        {"3w", true, false, "UUW", {nullptr, nullptr, BeamImpact6I}},
-        {" 1W", true, false, "UUW", {nullptr, nullptr, BeamImpact6I}},
+        {"1", 1, "CWW", {nullptr, BackSpin1W, BeamImpact6I}},  {"1I", 1, "CWW", {nullptr, BackSpin1W, BeamImpact6I}},
+        {"2W", 2, "CWW", {nullptr, BackSpin2W, BeamImpact9I}}, {"3Wxxxxxxxx", 3, "WWW", {Tomahawk3W, BackSpin3W, BeamImpact9I}},
+        {"2I", 0, "WCU", {Tomahawk2I, nullptr, nullptr}},      {"", 1, "UUW", {nullptr, nullptr, BeamImpact6I}},
+        {"4W", 1, "UUW", {nullptr, nullptr, BeamImpact6I}},    {"2i", 1, "UUW", {nullptr, nullptr, BeamImpact6I}},
+        {"3w", 1, "UUW", {nullptr, nullptr, BeamImpact6I}},    {" 1W", 1, "UUW", {nullptr, nullptr, BeamImpact6I}},
     };
     for (const auto& row : rows) {
-        PanelReading panel;
+        PanelReading panel = StartupReading();
         panel.club = row.club;
         panel.power = "20";
         panel.distance = "90"; // at power 20: Tomahawk 3W and 2I from 90, Back Spin from 60 or 80
-        panel.beam6I = row.beam6I;
-        panel.beam9I = row.beam9I;
+        panel.beam = row.beam;
         const DispatchOutcome out = Calculate(panel);
         const GroupOutcome* groups[3] = {&out.tomahawk, &out.backSpin, &out.beam};
         for (int g = 0; g < 3; ++g) {
@@ -99,36 +81,54 @@ TEST(Dispatch, ClubTextsAndBeamRadios)
             EXPECT_EQ(groups[g]->action, c == 'W' ? GroupAction::Written
                                                   : c == 'C' ? GroupAction::Cleared : GroupAction::Unchanged)
                 << '"' << row.club << "\" " << g;
-            if (row.models[g] != nullptr) {
-                EXPECT_EQ(groups[g]->result.shot, row.models[g](ReadShotInputs(panel)).shot) << row.club << " " << g;
-            }
+            EXPECT_TRUE(!row.models[g] || groups[g]->result.shot == row.models[g](ReadShotInputs(panel)).shot) << row.club;
         }
     }
 }
 
+// A power without a carry column writes "error"; the 2I and Beam Impact do not read it. Thresholds
+// of huge powers are formed in integers; infinite distances clear or run like any other.
 TEST(Dispatch, PowersWithoutATableAndExtremeTexts)
 {
-    PanelReading panel;
-    panel.power = "50";
-    panel.distance = "300";
-    DispatchOutcome out = Calculate(panel);
-    EXPECT_STREQ(out.tomahawk.result.driftText, "error");
-    EXPECT_STREQ(out.backSpin.result.shotText, "error");
-    panel.club = "2I"; // the 2I and Beam Impact do not read the power
-    panel.distance = "90";
-    out = Calculate(panel);
-    EXPECT_TRUE(out.tomahawk.result.valid && out.beam.result.valid);
-    panel.club = "1W";
-    panel.power = "99999999"; // the threshold 2 * 99999999 + 60 is formed in integers
-    panel.distance = "200";
-    EXPECT_EQ(Calculate(panel).tomahawk.action, GroupAction::Cleared);
-    panel.power = "-9999999";
-    panel.crimsonRing = true;
-    out = Calculate(panel);
-    EXPECT_EQ(out.tomahawk.action, GroupAction::Written);
-    EXPECT_FALSE(out.tomahawk.result.valid);
-    panel.distance = "-1e999";
-    EXPECT_EQ(Calculate(panel).beam.action, GroupAction::Written);
+    const struct {
+        const char *club, *power;
+        bool ring;
+        const char* distance;
+        const char* groups; // 'W' valid, 'E' "error", 'C' cleared
+    } rows[] = {{"1W", "50", false, "300", "EEC"},   {"2I", "50", false, "90", "WCW"}, {"1W", "99999999", false, "200", "CCC"},
+                {"1W", "-9999999", true, "200", "EEC"}, {"1W", "30", false, "-1e999", "CCW"}, {"1W", "30", false, "1e999", "WWC"}};
+    for (const auto& row : rows) {
+        PanelReading panel = StartupReading();
+        panel.club = row.club;
+        panel.power = row.power;
+        panel.crimsonRing = row.ring;
+        panel.distance = row.distance;
+        const DispatchOutcome out = Calculate(panel);
+        std::string groups;
+        for (const GroupOutcome* g : {&out.tomahawk, &out.backSpin, &out.beam})
+            groups += g->action == GroupAction::Cleared ? 'C' : !g->result.valid && g->result.driftText == std::string("error") ? 'E' : 'W';
+        EXPECT_EQ(groups, row.groups) << row.club << " " << row.power << " " << row.distance;
+    }
+}
+
+// The panel's description: the start-up reading, and the first-character rules by which a stored
+// word ticks the Crimson Ring or chooses the 9I.
+TEST(PanelInputs, StartUpReadingAndStoredChoices)
+{
+    const PanelReading start = StartupReading();
+    EXPECT_EQ(start.power + " " + start.spin + " " + start.club + " " + start.windPower + " " + start.distance + " " +
+                  start.height + " " + start.direction + " " + start.slope,
+              "25 7 1W 1 230 0 0 0");
+    EXPECT_TRUE(start.fairway == 1 && start.beam == 1 && !start.crimsonRing && !start.rain); // 100 %, the 6I
+    const struct {
+        const char *input, *stored;
+        int choice;
+    } rows[] = {{"ring", "checked", 1}, {"ring", "c", 1}, {"ring", "cat", 1}, {"ring", "Checked", 0},
+                {"ring", "unchecked", 0}, {"ring", "", 0}, {"ring", " checked", 0}, {"beam", "9I", 1},
+                {"beam", "9", 1}, {"beam", "9x", 1}, {"beam", "6I", 0}, {"beam", "", 0}, {"beam", "19", 0}};
+    for (const auto& row : rows)
+        EXPECT_EQ(StoredChoice(*FindPanelInput(row.input), row.stored), row.choice) << row.input << " " << row.stored;
+    EXPECT_EQ(FindPanelInput("Club"), nullptr);
 }
 
 } // namespace

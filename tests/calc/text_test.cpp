@@ -23,38 +23,24 @@ TEST(DecimalText, ValuesTheirTextsAndBothCuts)
         double value;
         const char *text, *six, *two;
     } rows[] = {
-        {0.0, "0", "0", "0"},
-        {-0.0, "0", "0", "0"},
-        {1.5, "1.500000", "1.5000", "1.50"},
-        {-0.25, "-0.250000", "-0.250", "-0.25"},
-        {123.456, "123.456000", "123.45", "123.45"},
-        {0.47, "0.469999", "0.4699", "0.46"},
-        {1.13, "1.129999", "1.1299", "1.12"},
-        {0.3, "0.300000", "0.3000", "0.30"},
-        {2.675, "2.675000", "2.6750", "2.67"},
-        {99.995, "99.995000", "99.995", "99.99"},
-        {10, "10.000000", "10.000", "10.00"},
-        {-10, "-10.000000", "-10.00", "-10.00"},
-        {-100, "-100.000000", "-100.0", "-100.00"},
-        {0.00001, "0.000010", "0.0000", "0.00"},
-        {0.007, "0.007000", "0.0070", "0.00"},
-        {1000, "1000.000000", "1000.0", "1000.000000"},
-        {2500, "2500.000000", "2500.0", "2500.000000"},
+        {0.0, "0", "0", "0"}, {-0.0, "0", "0", "0"}, {1.5, "1.500000", "1.5000", "1.50"},
+        {-0.25, "-0.250000", "-0.250", "-0.25"}, {123.456, "123.456000", "123.45", "123.45"},
+        {0.47, "0.469999", "0.4699", "0.46"}, {1.13, "1.129999", "1.1299", "1.12"},
+        {0.3, "0.300000", "0.3000", "0.30"}, {2.675, "2.675000", "2.6750", "2.67"},
+        {99.995, "99.995000", "99.995", "99.99"}, {10, "10.000000", "10.000", "10.00"},
+        {-10, "-10.000000", "-10.00", "-10.00"}, {-100, "-100.000000", "-100.0", "-100.00"},
+        {0.00001, "0.000010", "0.0000", "0.00"}, {0.007, "0.007000", "0.0070", "0.00"},
+        {1000, "1000.000000", "1000.0", "1000.000000"}, {2500, "2500.000000", "2500.0", "2500.000000"},
         {999999, "999999.000000", "999999", "999999.000000"},
         {999.9999999999999, "1000.000000", "1000.0", "1000.0"}, // log10 rounds up to 3
-        {0.9999999999999999, "0.999999", "0.9999", "0.99"},
-        {1000000, "1.000000e6", "1.0000", "1.000000e6"},
-        {-1234567, "-1.234567e6", "-1.234", "-1.234567e6"},
-        {0.0000012345, "1.234499e-6", "1.2344", "1.23"},
-        {0.0000099, "9.899999e-6", "9.8999", "9.89"},
-        {4.440892098500626e-16, "4.440892e-16", "4.4408", "4.44"},
+        {0.9999999999999999, "0.999999", "0.9999", "0.99"}, {1000000, "1.000000e6", "1.0000", "1.000000e6"},
+        {-1234567, "-1.234567e6", "-1.234", "-1.234567e6"}, {0.0000012345, "1.234499e-6", "1.2344", "1.23"},
+        {0.0000099, "9.899999e-6", "9.8999", "9.89"}, {4.440892098500626e-16, "4.440892e-16", "4.4408", "4.44"},
         {1e300, "1.000000e300", "1.0000", "1.000000e300"},
         {-999999.9999995, "-999999.999999", "-99999", "-999999.999999"}, // the longest text
         {-std::numeric_limits<double>::max(), "-1.797693e308", "-1.797", "-1.797693e308"},
-        {std::numeric_limits<double>::denorm_min(), "4.940656e-324", "4.9406", "4.94"},
-        {kInf, "inf", "inf", "inf"},
-        {-kInf, "-inf", "-inf", "-inf"},
-        {std::numeric_limits<double>::quiet_NaN(), "nan", "nan", "nan"},
+        {std::numeric_limits<double>::denorm_min(), "4.940656e-324", "4.9406", "4.94"}, {kInf, "inf", "inf", "inf"},
+        {-kInf, "-inf", "-inf", "-inf"}, {std::numeric_limits<double>::quiet_NaN(), "nan", "nan", "nan"},
     };
     for (const auto& row : rows) {
         char text[kDecimalTextSize];
@@ -63,9 +49,8 @@ TEST(DecimalText, ValuesTheirTextsAndBothCuts)
         EXPECT_EQ(DecimalText(row.value, text), text);
         std::strcpy(six, text);
         std::strcpy(two, text);
-        EXPECT_STREQ(text, row.text);
-        EXPECT_STREQ(CutToSixChars(six), row.six) << row.text;
-        EXPECT_STREQ(CutToTwoDecimals(two, row.value), row.two) << row.text;
+        EXPECT_EQ(std::string(text) + " " + CutToSixChars(six) + " " + CutToTwoDecimals(two, row.value),
+                  std::string(row.text) + " " + row.six + " " + row.two);
     }
 }
 
@@ -99,9 +84,8 @@ TEST(FieldParse, IntegerTexts)
         {"2147483647", INT_MAX},           {"2147483648", INT_MAX},      {"99999999999999999999", INT_MAX},
         {"-2147483648", INT_MIN},          {"-2147483649", INT_MIN},     {"-99999999999999999999", INT_MIN},
     };
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
         EXPECT_EQ(ParseFieldInt(row.text), row.value) << '"' << row.text << '"';
-    }
 }
 
 TEST(FieldParse, DecimalTexts)
@@ -117,9 +101,8 @@ TEST(FieldParse, DecimalTexts)
         {"inf", 0.0},      {"-infinity", 0.0}, {"nan", 0.0},      {"0x10", 0.0},      {"0x1p3", 0.0},
         {"1e999", kInf},   {"-1e999", -kInf}, {"1e-999", 0.0},    {"1e308", 1e308},
     };
-    for (const auto& row : rows) {
+    for (const auto& row : rows)
         EXPECT_EQ(ParseFieldDouble(row.text), row.value) << '"' << row.text << '"';
-    }
     EXPECT_TRUE(std::signbit(ParseFieldDouble("-0")));
     EXPECT_FALSE(std::signbit(ParseFieldDouble("nan")));
 }
@@ -153,9 +136,8 @@ TEST(FieldParse, SameDoubleAsTheCLibrary)
     for (int i = 0; i < 200000; ++i) {
         char text[32];
         const std::size_t length = 1 + next() % (i % 10 == 0 ? 30 : 8);
-        for (std::size_t k = 0; k < length; ++k) {
+        for (std::size_t k = 0; k < length; ++k)
             text[k] = alphabet[next() % (sizeof alphabet - 1)];
-        }
         text[length] = '\0';
         ASSERT_TRUE(same(text)) << '"' << text << '"';
     }

@@ -59,8 +59,14 @@ done
 read -r ox oy <<<"$origin"
 sleep 1
 
-# Step 3: a second copy ends at once with code 0 and leaves the first alone.
-(cd "$work" && timeout 30 "$root/tools/wine-run" "$exe") || fail "a second copy ended with code $?"
+# Step 3: further copies (one, or VKSOAK_COPIES at once) end at once with code 0 and leave the
+# first alone.
+copies=()
+for _ in $(seq "${VKSOAK_COPIES:-1}"); do
+    (cd "$work" && exec timeout 60 "$root/tools/wine-run" "$exe") &
+    copies+=($!)
+done
+for copy in "${copies[@]}"; do wait "$copy" || fail "a further copy ended with code $?"; done
 
 # Step 4: the keyboard (client pixels). A click into the distance selects its text; a letter and
 # a minus are dropped there, a minus is kept in the height; the wind list changes by Down.

@@ -9,6 +9,7 @@
 #include "dial_math.h"
 #include "key_table.h"
 #include "key_table_cases.h"
+#include "settings_file.h"
 #include "settings_values.h"
 
 namespace {
@@ -25,14 +26,11 @@ TEST(KeyTable, EveryControlAndKey)
             // Only the button's Enter and Space recalculate after moving the focus.
             EXPECT_EQ(action.thenCalc, row.id == 400 && (column == 1 || column == 2)) << row.id << " " << column;
         }
-        for (int other : {27, int('A'), int('0'), 16, 36, 46, 112, 0, 255}) {
+        for (int other : {27, int('A'), int('0'), 16, 36, 46, 112, 0, 255})
             EXPECT_EQ(NavigationKey(row.id, other).target, keycases::PASS) << row.id << " key " << other;
-        }
     }
-    for (int id : {0, -1, 100, 500, 510, 800}) {
-        EXPECT_EQ(NavigationKey(id, 9).target, keycases::PASS) << id;
-        EXPECT_EQ(ProcedureOf(id), ControlProcedure::None) << id;
-    }
+    for (int id : {0, -1, 100, 500, 510, 800})
+        EXPECT_TRUE(NavigationKey(id, 9).target == keycases::PASS && ProcedureOf(id) == ControlProcedure::None) << id;
     EXPECT_EQ(ProcedureOf(110), ControlProcedure::CharaCombo);
     EXPECT_EQ(ProcedureOf(720), ControlProcedure::OptionButton);
     EXPECT_EQ(ProcedureOf(820), ControlProcedure::NavSlopeEdit);
@@ -40,10 +38,11 @@ TEST(KeyTable, EveryControlAndKey)
 
 TEST(KeyTable, MirrorPairs)
 {
-    const int pairs[][2] = {{340, 810}, {810, 340}, {350, 820}, {820, 350}, {320, 0}, {330, 0}, {400, 0}, {110, 0}};
-    for (const auto& pair : pairs) {
-        EXPECT_EQ(MirrorTarget(pair[0]), pair[1]) << pair[0];
+    for (const keycases::KeyRow& row : kKeyTable) {
+        const int mirror = row.id == 340 ? 810 : row.id == 810 ? 340 : row.id == 350 ? 820 : row.id == 820 ? 350 : 0;
+        EXPECT_EQ(MirrorTarget(row.id), mirror) << row.id;
     }
+    EXPECT_EQ(MirrorTarget(0) + MirrorTarget(800), 0);
 }
 
 TEST(CharFilter, EveryFieldAndCharacterCode)
@@ -60,14 +59,11 @@ TEST(CharFilter, EveryFieldAndCharacterCode)
             EXPECT_EQ(FilterChar(filter, code), accept ? code : 0u) << field.id << " code " << code;
         }
         // The whole code is compared: wide codes whose low byte is a digit are dropped.
-        for (std::uintptr_t code : {0x130u, 0x8130u, 0x10039u}) {
+        for (std::uintptr_t code : {0x130u, 0x8130u, 0x10039u})
             EXPECT_EQ(FilterChar(filter, code), 0u) << field.id << " code " << code;
-        }
     }
-    for (int id : {110, 310, 400, 510, 0}) {
-        EXPECT_EQ(FilterOf(id), CharFilter::None) << id;
-        EXPECT_EQ(FilterChar(FilterOf(id), 'a'), std::uintptr_t('a')) << id;
-    }
+    for (int id : {110, 310, 400, 510, 0})
+        EXPECT_TRUE(FilterOf(id) == CharFilter::None && FilterChar(FilterOf(id), 'a') == 'a') << id;
 }
 
 TEST(Dial, PointedDirectionsAndSlopes)
@@ -81,11 +77,8 @@ TEST(Dial, PointedDirectionsAndSlopes)
         {{20, 648}, "-180.00", {12, 648}}, {{57, 648}, "0", {102, 648}},    {{77, 628}, "45.00", {88, 616}},
         {{10, 601}, "135.00", {25, 616}}, {{105, 696}, "-45.00", {88, 679}},
     };
-    for (const auto& c : winds) {
-        const PointedWind wind = PointWind(c.p);
-        EXPECT_STREQ(wind.text, c.text) << c.p.x << "," << c.p.y;
-        EXPECT_EQ(wind.end, c.end) << c.p.x << "," << c.p.y;
-    }
+    for (const auto& c : winds)
+        EXPECT_TRUE(PointWind(c.p).text == std::string(c.text) && PointWind(c.p).end == c.end) << c.p.x << "," << c.p.y;
     const struct {
         DialPoint p;
         const char* text;
@@ -97,14 +90,12 @@ TEST(Dial, PointedDirectionsAndSlopes)
     };
     for (const auto& c : slopes) {
         const PointedSlope slope = PointSlope(c.p);
-        EXPECT_STREQ(slope.text, c.text) << c.p.x << "," << c.p.y;
-        EXPECT_EQ(slope.line.end1, c.end1) << c.p.x << "," << c.p.y;
-        EXPECT_EQ(slope.line.end2, c.end2) << c.p.x << "," << c.p.y;
+        EXPECT_TRUE(slope.text == std::string(c.text) && slope.line.end1 == c.end1 && slope.line.end2 == c.end2)
+            << c.p.x << "," << c.p.y;
     }
     // On the centre's row the slope is exactly level, not a remainder of the half turn.
-    for (int x : {10, 20, 56, 57, 58, 105}) {
+    for (int x : {10, 20, 56, 57, 58, 105})
         EXPECT_STREQ(PointSlope({x, 648}).text, "0") << x;
-    }
     // Every pixel of the area points a direction in [-180, 180) and a slope in [-18, 18].
     for (int y = 601; y <= 696; ++y) {
         for (int x = 10; x <= 105; ++x) {
@@ -124,9 +115,8 @@ TEST(Dial, AreaAndMousePoint)
         {{10, 601}, true},  {{105, 696}, true},  {{105, 601}, true},  {{10, 696}, true},   {{106, 696}, false},
         {{105, 697}, false}, {{9, 648}, false},  {{57, 600}, false},  {{0, 0}, false},
     };
-    for (const auto& c : cases) {
+    for (const auto& c : cases)
         EXPECT_EQ(InDialArea(c.p), c.inside) << c.p.x << "," << c.p.y;
-    }
     EXPECT_EQ(DialPointFromLParam(0x02880039u), (DialPoint{57, 648}));
     EXPECT_EQ(DialPointFromLParam(0xFFFFFFFEu), (DialPoint{65534, 65535})); // left of and above the client
 }
@@ -144,9 +134,8 @@ TEST(Dial, LinesFromTheFieldTexts)
         {"99999990", {57, 693}}, {"-99999990", {57, 603}}, {"99999900", {12, 648}}, {"99999999", {64, 692}},
         {"214748.4", {12, 654}},
     };
-    for (const auto& c : winds) {
+    for (const auto& c : winds)
         EXPECT_EQ(WindLineEnd(c.text), c.end) << c.text;
-    }
     const struct {
         const char* text;
         DialPoint end1, end2;
@@ -154,13 +143,11 @@ TEST(Dial, LinesFromTheFieldTexts)
         {"0", {97, 648}, {17, 648}},   {"9", {85, 676}, {28, 619}},    {"-9", {85, 619}, {28, 676}},
         {"-18", {57, 608}, {57, 688}}, {"90", {57, 688}, {57, 608}},   {"180", {17, 648}, {97, 648}},
         {"18", {57, 688}, {56, 608}},  {"36", {17, 648}, {97, 647}},   {"x", {97, 648}, {17, 648}},
-        {"99999990", {57, 608}, {57, 688}}, {"-1e999", {97, 648}, {17, 648}}, {"9e307", {97, 648}, {17, 648}},
+        {"-90", {57, 608}, {57, 688}}, {"99999990", {57, 608}, {57, 688}}, {"-1e999", {97, 648}, {17, 648}},
+        {"9e307", {97, 648}, {17, 648}},
     };
-    for (const auto& c : slopes) {
-        const SlopeLine line = SlopeLineEnds(c.text);
-        EXPECT_EQ(line.end1, c.end1) << c.text;
-        EXPECT_EQ(line.end2, c.end2) << c.text;
-    }
+    for (const auto& c : slopes)
+        EXPECT_TRUE(SlopeLineEnds(c.text).end1 == c.end1 && SlopeLineEnds(c.text).end2 == c.end2) << c.text;
 }
 
 TEST(SettingsValues, PathAndItsUsableLength)
@@ -172,31 +159,9 @@ TEST(SettingsValues, PathAndItsUsableLength)
         std::size_t directory;
         bool usable;
     } lengths[] = {{3, true}, {252, true}, {253, false}, {260, false}}; // 252 + 7 = 259 characters
-    for (const auto& c : lengths) {
+    for (const auto& c : lengths)
         EXPECT_EQ(SettingsPathUsable(SettingsPath(std::string(c.directory, 'x'))), c.usable) << c.directory;
-    }
     EXPECT_FALSE(SettingsPathUsable(""));
-}
-
-TEST(SettingsValues, StoredWordsOfTheRingAndTheBeamClub)
-{
-    for (const char* ticks : {"checked", "c", "cat"}) {
-        EXPECT_TRUE(CrimsonRingTicked(ticks)) << ticks;
-    }
-    for (const char* not_ : {"Checked", "unchecked", "", " checked"}) {
-        EXPECT_FALSE(CrimsonRingTicked(not_)) << not_;
-    }
-    for (const char* nine : {"9I", "9", "9x"}) {
-        EXPECT_TRUE(BeamClubIs9I(nine)) << nine;
-    }
-    for (const char* six : {"6I", "", "19"}) {
-        EXPECT_FALSE(BeamClubIs9I(six)) << six;
-    }
-    EXPECT_FALSE(CrimsonRingTicked(nullptr) || BeamClubIs9I(nullptr));
-    EXPECT_STREQ(CrimsonRingText(true), "checked");
-    EXPECT_STREQ(CrimsonRingText(false), "unchecked");
-    EXPECT_STREQ(BeamClubText(true), "9I");
-    EXPECT_STREQ(BeamClubText(false), "6I");
 }
 
 TEST(SettingsValues, TaskbarCorrection)
@@ -206,20 +171,15 @@ TEST(SettingsValues, TaskbarCorrection)
         ScreenRect taskbar;
         std::int64_t x, y;
     } cases[] = {
-        {20, 0, {0, 0, 1024, 30}, 20, 30},      // top edge, 30 high
-        {0, 30, {0, 0, 60, 768}, 60, 30},       // left edge, 60 wide
-        {20, 30, {0, 738, 1024, 768}, 20, 30},  // bottom edge
-        {20, 30, {964, 0, 1024, 768}, 20, 30},  // right edge
-        {20, 30, {0, 0, 0, 0}, 20, 30},         // the query failed
-        {5, 7, {-2, -2, 1026, 28}, 5, 37},
-        {20, 30, {5, 0, 65, 768}, 20, 30},      // left 5 is not at the edge
-        {20, 30, {0, 5, 1024, 35}, 20, 30},
-        {10, 10, {0, 0, 40, 40}, 50, 10},       // square: as at the left
+        // At the top 30 high, at the left 60 wide, at the bottom, at the right, the query failed.
+        {20, 0, {0, 0, 1024, 30}, 20, 30}, {0, 30, {0, 0, 60, 768}, 60, 30}, {20, 30, {0, 738, 1024, 768}, 20, 30},
+        {20, 30, {964, 0, 1024, 768}, 20, 30}, {20, 30, {0, 0, 0, 0}, 20, 30}, {5, 7, {-2, -2, 1026, 28}, 5, 37},
+        // Left or top 5 is not at the edge; a square one counts as at the left.
+        {20, 30, {5, 0, 65, 768}, 20, 30}, {20, 30, {0, 5, 1024, 35}, 20, 30}, {10, 10, {0, 0, 40, 40}, 50, 10},
     };
     for (const auto& c : cases) {
         const ScreenPoint p = CorrectForTaskbar(c.left, c.top, c.taskbar);
-        EXPECT_EQ(p.x, c.x) << c.taskbar.left << "," << c.taskbar.top << "," << c.taskbar.right;
-        EXPECT_EQ(p.y, c.y) << c.taskbar.left << "," << c.taskbar.top << "," << c.taskbar.right;
+        EXPECT_TRUE(p.x == c.x && p.y == c.y) << c.taskbar.left << "," << c.taskbar.top << "," << c.taskbar.right;
     }
 }
 
@@ -240,16 +200,15 @@ TEST(SettingsValues, PlacementOnTheMonitors)
         {20, 900, &primary, 1, 20, 0},          {100, -2000, &primary, 1, 100, 0},
         {INT_MAX, INT_MAX, &primary, 1, 904, 0}, {INT_MIN, INT_MIN, &primary, 1, 0, 0},
         {1500, 100, both, 2, 1500, 100},        {2600, 100, both, 2, 2184, 100},   // to the nearest monitor
+        {1100, 3000, both, 2, 1100, 279},
         {-500, 10, &leftBar, 1, 60, 10},        {-5000, -5000, nullptr, 0, -5000, -5000},
     };
     for (const auto& c : cases) {
         const ScreenPoint p = PlaceOnScreen(MainWindowRect(c.x, c.y), c.monitors, c.count);
-        EXPECT_EQ(p.x, c.px) << c.x << "," << c.y;
-        EXPECT_EQ(p.y, c.py) << c.x << "," << c.y;
+        EXPECT_TRUE(p.x == c.px && p.y == c.py) << c.x << "," << c.y << " to " << p.x << "," << p.y;
     }
     const ScreenRect r = MainWindowRect(20, 30);
-    EXPECT_EQ(r.right - r.left, 120);
-    EXPECT_EQ(r.bottom - r.top, 745);
+    EXPECT_TRUE(r.right - r.left == 120 && r.bottom - r.top == 745);
 }
 
 } // namespace

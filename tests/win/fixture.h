@@ -5,36 +5,30 @@
 
 #include <windows.h>
 
+#include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include <gtest/gtest.h>
 
 #include "controls.h"
-#include "win_app.h"
+#include "win_main_window.h"
 #include "win_startup.h"
 
 namespace vktest {
 
 inline std::string ReadBytes(const std::string& path)
 {
-    std::string bytes;
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
-    char chunk[4096];
-    DWORD got = 0;
-    while (file != INVALID_HANDLE_VALUE && ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
-        bytes.append(chunk, got);
-    CloseHandle(file);
-    return bytes;
+    std::ostringstream bytes;
+    bytes << std::ifstream(path, std::ios::binary).rdbuf();
+    return bytes.str();
 }
 
 inline bool WriteBytes(const std::string& path, const std::string& bytes)
 {
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    const bool ok = file != INVALID_HANDLE_VALUE && WriteFile(file, bytes.data(), DWORD(bytes.size()), &written, nullptr);
-    CloseHandle(file);
-    return ok && written == bytes.size();
+    return static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
 }
 
 // LF line ends as the profile functions write them: CRLF.
@@ -46,30 +40,11 @@ inline std::string Crlf(const std::string& text)
     return out;
 }
 
-inline void RemoveTree(const std::string& dir)
-{
-    WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-    for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found)) {
-        const std::string name = found.cFileName;
-        if (name == "." || name == "..")
-            continue;
-        SetFileAttributesA((dir + "\\" + name).c_str(), FILE_ATTRIBUTE_NORMAL);
-        if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-            RemoveTree(dir + "\\" + name);
-        else
-            DeleteFileA((dir + "\\" + name).c_str());
-    }
-    FindClose(search);
-    RemoveDirectoryA(dir.c_str());
-}
-
 // Handles every waiting message; true when the quit message was among them.
 inline bool Pump()
 {
     bool quit = false;
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);) {
         quit = quit || message.message == WM_QUIT;
         TranslateMessage(&message);
         DispatchMessageA(&message);
@@ -81,27 +56,26 @@ class Panel : public testing::Test {
 protected:
     void SetUp() override
     {
-        char temp[MAX_PATH] = {};
-        GetTempPathA(sizeof temp, temp);
-        GetCurrentDirectoryA(sizeof previous_, previous_);
-        dir_ = std::string(temp) + "vktest" + std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial_);
-        ASSERT_TRUE(CreateDirectoryA(dir_.c_str(), nullptr));
-        ASSERT_TRUE(SetCurrentDirectoryA(dir_.c_str()));
+        previous_ = std::filesystem::current_path();
+        dir_ = (std::filesystem::temp_directory_path() / ("vktest" + std::to_string(GetCurrentProcessId()) + "-" +
+                                                          std::to_string(++serial_))).string();
+        std::filesystem::create_directories(dir_);
+        std::filesystem::current_path(dir_);
     }
 
     void TearDown() override
     {
         Close();
-        SetCurrentDirectoryA(previous_);
-        RemoveTree(dir_);
+        std::filesystem::current_path(previous_);
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
     }
 
     // Registers the class, reads the title and creates, shows and paints the window as start-up
     // does, without the single-instance mutex (each test opens its own window).
     HWND Open()
     {
-        if (RegisterMainClass(GetModuleHandleA(nullptr)) != 0)
-            className_ = MainClassName();
+        RegisterMainClass(GetModuleHandleA(nullptr));
         LoadMainTitle();
         window_ = OpenMainWindow(GetModuleHandleA(nullptr), SW_SHOWNORMAL);
         Pump();
@@ -111,12 +85,8 @@ protected:
     // Destroys the window as closing does (it saves the settings); true when it posted the quit.
     bool Close()
     {
-        bool quit = false;
-        if (window_ != nullptr) {
-            DestroyWindow(window_);
-            quit = Pump();
-            UnregisterClassA(className_.c_str(), GetModuleHandleA(nullptr));
-        }
+        const bool quit = window_ != nullptr && DestroyWindow(window_) && Pump();
+        UnregisterClassA(MainClassName(), GetModuleHandleA(nullptr));
         window_ = nullptr;
         return quit;
     }
@@ -131,6 +101,7 @@ protected:
     }
     void SetText(int id, const std::string& text) const { SetWindowTextA(Control(id), text.c_str()); }
     bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
+    void Check(int id, bool checked) const { SendMessageA(Control(id), BM_SETCHECK, checked, 0); }
     void Focus(int id) const
     {
         SetFocus(Control(id));
@@ -144,20 +115,21 @@ protected:
 
 private:
     static inline int serial_ = 0;
-    char previous_[MAX_PATH] = {};
+    std::filesystem::path previous_;
     std::string dir_;
-    std::string className_;
     HWND window_ = nullptr;
 };
 
 // Counts what reaches the main window while it lives: recalculation requests (with the mirror
-// fields and whether a repaint was pending at that moment) and minimise requests.
+// field and whether a repaint was pending at that moment) and minimise requests.
 class Spy {
 public:
     struct Calc {
         std::string direction, navDirection;
         bool repaintPending;
     };
+    std::vector<Calc> calcs;
+    int minimises = 0;
 
     explicit Spy(HWND window) : window_(window)
     {
@@ -168,21 +140,16 @@ public:
     Spy(const Spy&) = delete;
     Spy& operator=(const Spy&) = delete;
 
-    std::vector<Calc> calcs;
-    int minimises = 0;
-
 private:
     static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     {
-        if (message == WM_COMMAND && wParam == 19 && lParam == 0) {
-            char direction[16] = {};
-            char nav[16] = {};
-            GetDlgItemTextA(window, IDC_DIRECTION, direction, sizeof direction);
-            GetDlgItemTextA(window, IDC_NAV_DIRECTION, nav, sizeof nav);
+        char direction[16] = {};
+        char nav[16] = {};
+        GetDlgItemTextA(window, IDC_DIRECTION, direction, sizeof direction);
+        GetDlgItemTextA(window, IDC_NAV_DIRECTION, nav, sizeof nav);
+        if (message == WM_COMMAND && wParam == 19 && lParam == 0)
             active_->calcs.push_back({direction, nav, GetUpdateRect(window, nullptr, FALSE) != FALSE});
-        }
-        if (message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE)
-            ++active_->minimises;
+        active_->minimises += message == WM_SYSCOMMAND && (wParam & 0xFFF0) == SC_MINIMIZE;
         return CallWindowProcA(active_->previous_, window, message, wParam, lParam);
     }
 

@@ -126,19 +126,13 @@ TEST_F(Settings, HostileFilesAndPlaces)
             CreateDirectoryA((dir += "\\" + std::string(part, 'd')).c_str(), nullptr);
         }
         ASSERT_TRUE(SetCurrentDirectoryA(dir.c_str())) << dir.size();
-        // A file beside a path of 261 characters cannot even be made here.
-        EXPECT_EQ(vktest::WriteBytes(dir + "\\vk.ini", "[Situation]\r\nDistance=150\r\n"), length == 250);
+        // Beside a path of 261 characters the file is out of the profile functions' reach.
+        const std::string before = "[Situation]\r\nDistance=150\r\n";
+        ASSERT_TRUE(vktest::WriteBytes(dir + "\\vk.ini", before));
         ASSERT_NE(Open(), nullptr);
         EXPECT_EQ(Text(IDC_DISTANCE), length == 250 ? "150" : "230") << length;
         Close();
-        WIN32_FIND_DATAA found;
-        const HANDLE search = FindFirstFileA((dir + "\\*").c_str(), &found);
-        int files = 0;
-        for (bool more = search != INVALID_HANDLE_VALUE; more; more = FindNextFileA(search, &found))
-            files += (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
-        FindClose(search);
-        EXPECT_EQ(files, length == 250 ? 1 : 0) << length;
-        EXPECT_EQ(vktest::ReadBytes(dir + "\\vk.ini").size() > 40, length == 250) << length;
+        EXPECT_EQ(vktest::ReadBytes(dir + "\\vk.ini") == before, length == 254) << length;
     }
 }
 

@@ -7,9 +7,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "controls.h"
-#include "settings_values.h"
-#include "win_app.h"
+#include "panel_inputs.h"
+#include "settings_file.h"
+#include "win_main_window.h"
 
 std::string CurrentSettingsPath()
 {
@@ -47,17 +47,14 @@ void WriteSettingText(const std::string& path, const char* section, const char* 
 
 namespace {
 
-// One field's text as stored: at most its first 8 characters.
-void WriteFieldText(const std::string& path, HWND mainWindow, int id, const char* section, const char* key)
-{
-    char text[kFieldBufferSize] = {};
-    GetDlgItemTextA(mainWindow, id, text, sizeof text);
-    WriteSettingText(path, section, key, text);
-}
-
 bool IsChecked(HWND mainWindow, int id)
 {
-    return SendMessageA(GetDlgItem(mainWindow, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return SendDlgItemMessageA(mainWindow, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void Tick(HWND mainWindow, int id)
+{
+    SendDlgItemMessageA(mainWindow, id, BM_SETCHECK, BST_CHECKED, 0);
 }
 
 // The left and top of the restored window in screen coordinates.
@@ -77,6 +74,35 @@ ScreenPoint StoredPosition(HWND mainWindow)
 
 } // namespace
 
+void LoadStoredInputs(HWND mainWindow)
+{
+    const std::string path = CurrentSettingsPath();
+    for (const PanelInput& input : PanelInputs()) {
+        if (input.section == nullptr)
+            continue;
+        const std::string stored = ReadSettingText(path, input.section, input.key, input.start);
+        switch (input.kind) {
+        case InputKind::List:
+            // The first item from the second on whose text begins with the value, letter case
+            // ignored; no match keeps the filler's selection.
+            SendDlgItemMessageA(mainWindow, input.id, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(stored.c_str()));
+            break;
+        case InputKind::Text:
+            SetDlgItemTextA(mainWindow, input.id, stored.c_str());
+            if (input.mirror != 0)
+                SetDlgItemTextA(mainWindow, input.mirror, stored.c_str());
+            break;
+        case InputKind::Check:
+            if (StoredChoice(input, stored.c_str()) == 1)
+                Tick(mainWindow, input.id);
+            break;
+        case InputKind::Radios:
+            Tick(mainWindow, input.id + 10 * StoredChoice(input, stored.c_str()));
+            break;
+        }
+    }
+}
+
 void SaveSettings(HWND mainWindow)
 {
     const std::string path = CurrentSettingsPath();
@@ -91,16 +117,18 @@ void SaveSettings(HWND mainWindow)
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.y));
     WriteSettingText(path, "Pos", "Y", number);
 
-    WriteFieldText(path, mainWindow, IDC_POWER, "Chara", "Power");
-    WriteFieldText(path, mainWindow, IDC_SPIN, "Chara", "Spin");
-    WriteFieldText(path, mainWindow, IDC_CLUB, "Chara", "Club");
-    WriteSettingText(path, "Chara", "CrimsonRing", CrimsonRingText(IsChecked(mainWindow, IDC_CRIMSON_RING)));
-
-    WriteFieldText(path, mainWindow, IDC_WIND_POWER, "Situation", "WindPower");
-    WriteFieldText(path, mainWindow, IDC_DISTANCE, "Situation", "Distance");
-    WriteFieldText(path, mainWindow, IDC_HEIGHT, "Situation", "Height");
-    WriteFieldText(path, mainWindow, IDC_DIRECTION, "Situation", "Direction");
-    WriteFieldText(path, mainWindow, IDC_SLOPE, "Situation", "Slope");
-
-    WriteSettingText(path, "Beam", "Club", BeamClubText(IsChecked(mainWindow, IDC_BEAM_9I)));
+    for (const PanelInput& input : PanelInputs()) {
+        if (input.section == nullptr)
+            continue;
+        if (input.kind == InputKind::List || input.kind == InputKind::Text) {
+            // At most the field's first 8 characters are stored.
+            char text[kFieldBufferSize] = {};
+            GetDlgItemTextA(mainWindow, input.id, text, sizeof text);
+            WriteSettingText(path, input.section, input.key, text);
+        } else {
+            // A check box, or a pair of radios: the second word when it (the second) is checked.
+            const int second = input.kind == InputKind::Check ? input.id : input.id + 10;
+            WriteSettingText(path, input.section, input.key, input.items[IsChecked(mainWindow, second) ? 1 : 0]);
+        }
+    }
 }

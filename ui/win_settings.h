@@ -1,4 +1,5 @@
-// The settings file vk.ini through the platform's profile functions: path, reading, writing and saving.
+// The settings file vk.ini through the platform's profile functions: reading and writing keys,
+// and the panel's inputs and the window's names and place loaded and saved by the description.
 #pragma once
 
 #include <windows.h>
@@ -19,6 +20,9 @@ int ReadSettingInt(const std::string& path, const char* section, const char* key
 // Creates or replaces one key in place; does nothing when the path is too long. Result not tested.
 void WriteSettingText(const std::string& path, const char* section, const char* key, const char* value);
 
-// Writes every setting of the main window in the file's fixed order: title, class name,
-// restored position (taskbar-corrected), the Charactor and Situation inputs, the Beam club.
+// Sets the stored inputs into the main window's controls (texts exactly as stored).
+void LoadStoredInputs(HWND mainWindow);
+
+// Writes every setting in the file's fixed order: title, class name, restored position
+// (taskbar-corrected), then the stored inputs in the panel's order.
 void SaveSettings(HWND mainWindow);

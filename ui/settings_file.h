@@ -1,0 +1,36 @@
+// Values of the settings file vk.ini that need no platform: its path, the buffers its texts are
+// read through, and the stored window position's taskbar correction.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+// Size of the buffers that stored texts are read into: at most 254 characters are taken.
+constexpr std::size_t kSettingBufferSize = 255;
+// Size of the buffers that field texts are read into: at most 8 characters are stored.
+constexpr std::size_t kFieldBufferSize = 9;
+// Longest path, in characters, that the profile functions accept (MAX_PATH less the terminator).
+constexpr std::size_t kMaxProfilePath = 259;
+
+// The settings file's path: the current directory followed by "\vk.ini", no separator added or
+// removed (a directory ending in a backslash gives a doubled one). Any length: nothing is cut.
+std::string SettingsPath(const std::string& currentDirectory);
+
+// True when the profile functions can use path; a longer one acts as a missing file.
+bool SettingsPathUsable(const std::string& path);
+
+// A rectangle in screen pixels: left and top inside, right and bottom just outside.
+// 64-bit, so that a stored position near the ends of the int range plus the size cannot overflow.
+struct ScreenRect {
+    std::int64_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct ScreenPoint {
+    std::int64_t x = 0, y = 0;
+};
+
+// The stored position of a window whose restored rectangle starts at (left, top) of the work
+// area: a taskbar at the top edge (left and top below 5, wider than high) adds its height to
+// the top, one at the left edge adds its width to the left; any other taskbar adds nothing.
+ScreenPoint CorrectForTaskbar(std::int64_t left, std::int64_t top, const ScreenRect& taskbar);
