@@ -88,28 +88,18 @@ TEST(FieldParse, IntegerTexts)
         EXPECT_EQ(ParseFieldInt(row.text), row.value) << '"' << row.text << '"';
 }
 
-TEST(FieldParse, DecimalTexts)
+// The forms the C library reads but a field does not: words and hexadecimal.
+TEST(FieldParse, DecimalTextsTheCLibraryReadsOtherwise)
 {
-    const struct {
-        const char* text;
-        double value;
-    } rows[] = {
-        {"85.5abc", 85.5}, {"abc", 0.0},      {"", 0.0},          {"230", 230.0},     {"-6", -6.0},
-        {"+0.5", 0.5},     {" 12.25", 12.25}, {".5", 0.5},        {"5.", 5.0},        {".", 0.0},
-        {"-.", 0.0},       {"1.2.3", 1.2},    {"1e3", 1000.0},    {"1E+2", 100.0},    {"25e-1", 2.5},
-        {"1e", 1.0},       {"1e+", 1.0},      {"2e-x", 2.0},      {".e5", 0.0},       {"- 1", 0.0},
-        {"inf", 0.0},      {"-infinity", 0.0}, {"nan", 0.0},      {"0x10", 0.0},      {"0x1p3", 0.0},
-        {"1e999", kInf},   {"-1e999", -kInf}, {"1e-999", 0.0},    {"1e308", 1e308},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(ParseFieldDouble(row.text), row.value) << '"' << row.text << '"';
-    EXPECT_TRUE(std::signbit(ParseFieldDouble("-0")));
+    for (const char* text : {"inf", "-infinity", "nan", "0x10", "0x1p3", "-nan(1)"})
+        EXPECT_EQ(ParseFieldDouble(text), 0.0) << '"' << text << '"';
     EXPECT_FALSE(std::signbit(ParseFieldDouble("nan")));
 }
 
 // Over the characters of decimal notation the C library's conversion reads the same leading
-// number, to the bit: it is the reference for random texts and for the borders of the exact
-// one-operation path (2^53, 10^22) and the ends of the double range.
+// number, to the bit: it is the reference for the field texts below (signs, points, exponents,
+// trailing text, overflow), the borders of the exact one-operation path (2^53, 10^22), the ends
+// of the double range, and random texts.
 TEST(FieldParse, SameDoubleAsTheCLibrary)
 {
     auto same = [](const char* text) {
@@ -121,7 +111,9 @@ TEST(FieldParse, SameDoubleAsTheCLibrary)
         const double actual = ParseFieldDouble(text);
         return std::memcmp(&expected, &actual, sizeof actual) == 0;
     };
-    for (const char* text : {"9007199254740991", "9007199254740992", "9007199254740993", "90071992547409930",
+    for (const char* text : {"85.5abc", "abc", "", "230", "-6", "-0", "+0.5", " 12.25", ".5", "5.", ".", "-.", "1.2.3", "1e3",
+                             "1E+2", "25e-1", "1e", "1e+", "2e-x", ".e5", "- 1", "1e999", "-1e999", "1e-999", "1e308",
+                             "9007199254740991", "9007199254740992", "9007199254740993", "90071992547409930",
                              "1e22", "1e23", "1e-22", "1e-23", "123456789012345678xyz", "0.000000000000000000000001",
                              "12345678901234567e-5", "4.9e-324", "2.2250738585072014e-308", "1.7976931348623157e308",
                              "100000000000000000000000", "0.30000000000000004", "1000000000000000000000e-21"}) {

@@ -21,6 +21,5 @@ add_test(NAME vkcalc.crlf_batch COMMAND ${CMAKE_COMMAND} ${emulator} "-DCOMMAND=
 
 if(NOT CMAKE_CROSSCOMPILING)
   add_executable(make_dial ${CMAKE_SOURCE_DIR}/tools/make_dial.cpp)
-  add_test(NAME dial_picture COMMAND ${CMAKE_COMMAND} "-DCOMMAND=$<TARGET_FILE:make_dial>;dial.bmp" -DSTATUS=0
-           -DWRITTEN=dial.bmp -DEXPECTED=${CMAKE_SOURCE_DIR}/res/dial.bmp -P ${run_case})
+  add_test(NAME dial_picture COMMAND sh -c "$<TARGET_FILE:make_dial> dial.bmp && cmp dial.bmp ${CMAKE_SOURCE_DIR}/res/dial.bmp")
 endif()

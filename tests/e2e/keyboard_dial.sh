@@ -1,10 +1,7 @@
 #!/bin/bash
-# End to end with real input: vk.exe under Wine on its own Xvfb, driven by xdotool (keys and mouse),
-# read back through the screen and the vk.ini it writes on closing; leaves a screenshot.
-#
-#   tests/e2e/keyboard_dial.sh VK.EXE OUTPUT_DIR
-#
-# VK_BUILD names the build folder that holds the Wine prefixes (as for tools/wine-run).
+# End to end with real input: vk.exe under Wine on its own Xvfb, driven by xdotool, read back through
+# the screen and vk.ini; leaves a screenshot. Usage: keyboard_dial.sh VK.EXE OUTPUT_DIR (VK_BUILD:
+# the build folder holding the Wine prefixes, as for tools/wine-run).
 set -u
 exe=$(realpath "$1")
 out=$(realpath -m "$2")
@@ -13,13 +10,8 @@ export VK_BUILD=${VK_BUILD:-$root/build}
 mkdir -p "$out"
 work=$(mktemp -d)
 shot="$work/screen.png"
-xvfb=""
-vk=""
-failures=0
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
+xvfb="" vk="" failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 cleanup() {
     [ -n "$vk" ] && "$root/tools/wine-run" taskkill /f /im vk.exe >/dev/null 2>&1
     [ -n "$xvfb" ] && "$root/tools/wine-run" --stop >/dev/null 2>&1 && kill "$xvfb" 2>/dev/null

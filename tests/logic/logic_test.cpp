@@ -8,18 +8,41 @@
 #include "char_filter.h"
 #include "dial_math.h"
 #include "key_table.h"
-#include "key_table_cases.h"
 #include "settings_file.h"
 #include "settings_values.h"
 
 namespace {
 
-using keycases::kKeys;
-using keycases::kKeyTable;
+// The panel's keyboard navigation as its users know it, independent of the code's own table.
+// The key columns below: Tab, Enter, Space, Down, Up, Right, Left (virtual-key codes).
+constexpr int kKeys[7] = {9, 13, 32, 40, 38, 39, 37};
 
-TEST(KeyTable, EveryControlAndKey)
+// A target of PASS: the focus stays and the key goes on to the control's standard behaviour.
+constexpr int PASS = 0;
+
+// Where each navigation key moves the focus from one subclassed control.
+struct KeyRow {
+    int id;
+    int target[7];
+};
+
+const KeyRow kKeyTable[] = {
+    {110, {310, 310, 310, PASS, PASS, PASS, PASS}}, {120, {310, 310, 310, PASS, PASS, PASS, PASS}},
+    {130, {310, 310, 310, PASS, PASS, PASS, PASS}}, {140, {310, 310, PASS, 310, 400, PASS, PASS}},
+    {210, {310, 310, PASS, 310, 400, PASS, PASS}}, {220, {310, 310, PASS, 310, 400, PASS, PASS}},
+    {230, {310, 310, PASS, 310, 400, PASS, PASS}}, {240, {310, 310, PASS, 310, 400, PASS, PASS}},
+    {250, {310, 310, PASS, 310, 400, PASS, PASS}}, {260, {310, 310, PASS, 310, 400, PASS, PASS}},
+    {270, {310, 310, PASS, 310, 400, PASS, PASS}}, {710, {310, 310, PASS, 310, 400, PASS, PASS}},
+    {720, {310, 310, PASS, 310, 400, PASS, PASS}}, {310, {320, 320, 320, PASS, PASS, PASS, PASS}},
+    {320, {330, 330, 330, 330, 310, PASS, PASS}}, {330, {340, 340, 340, 340, 320, PASS, PASS}},
+    {340, {350, 350, 350, 350, 330, PASS, PASS}}, {350, {400, 400, 400, 400, 340, PASS, PASS}},
+    {400, {310, 310, 310, 310, 350, PASS, PASS}}, {810, {820, 820, 820, 820, 340, 820, 340}},
+    {820, {400, 400, 400, 400, 810, 400, 810}},
+};
+
+TEST(KeyTable, EveryControlAndKeyAndTheMirrors)
 {
-    for (const keycases::KeyRow& row : kKeyTable) {
+    for (const KeyRow& row : kKeyTable) {
         for (int column = 0; column < 7; ++column) {
             const KeyAction action = NavigationKey(row.id, kKeys[column]);
             EXPECT_EQ(action.target, row.target[column]) << row.id << " key " << kKeys[column];
@@ -27,40 +50,29 @@ TEST(KeyTable, EveryControlAndKey)
             EXPECT_EQ(action.thenCalc, row.id == 400 && (column == 1 || column == 2)) << row.id << " " << column;
         }
         for (int other : {27, int('A'), int('0'), 16, 36, 46, 112, 0, 255})
-            EXPECT_EQ(NavigationKey(row.id, other).target, keycases::PASS) << row.id << " key " << other;
-    }
-    for (int id : {0, -1, 100, 500, 510, 800})
-        EXPECT_TRUE(NavigationKey(id, 9).target == keycases::PASS && ProcedureOf(id) == ControlProcedure::None) << id;
-    EXPECT_EQ(ProcedureOf(110), ControlProcedure::CharaCombo);
-    EXPECT_EQ(ProcedureOf(720), ControlProcedure::OptionButton);
-    EXPECT_EQ(ProcedureOf(820), ControlProcedure::NavSlopeEdit);
-}
-
-TEST(KeyTable, MirrorPairs)
-{
-    for (const keycases::KeyRow& row : kKeyTable) {
+            EXPECT_EQ(NavigationKey(row.id, other).target, PASS) << row.id << " key " << other;
+        // 340 and 350 are mirrored by 810 and 820 and back.
         const int mirror = row.id == 340 ? 810 : row.id == 810 ? 340 : row.id == 350 ? 820 : row.id == 820 ? 350 : 0;
         EXPECT_EQ(MirrorTarget(row.id), mirror) << row.id;
     }
-    EXPECT_EQ(MirrorTarget(0) + MirrorTarget(800), 0);
+    for (int id : {0, -1, 100, 500, 510, 800})
+        EXPECT_TRUE(NavigationKey(id, 9).target == PASS && ProcedureOf(id) == ControlProcedure::None && !MirrorTarget(id)) << id;
+    EXPECT_TRUE(ProcedureOf(110) == ControlProcedure::CharaCombo && ProcedureOf(720) == ControlProcedure::OptionButton &&
+                ProcedureOf(820) == ControlProcedure::NavSlopeEdit);
 }
 
 TEST(CharFilter, EveryFieldAndCharacterCode)
 {
-    const struct {
-        int id;
-        const char* accepted; // besides backspace
-    } fields[] = {{320, "0123456789."}, {330, "0123456789.-"}, {340, "0123456789.-"},
-                  {350, "0123456789.-"}, {810, "0123456789.-"}, {820, "0123456789.-"}};
-    for (const auto& field : fields) {
-        const CharFilter filter = FilterOf(field.id);
+    for (int id : {320, 330, 340, 350, 810, 820}) {
+        const std::string accepted = id == 320 ? "0123456789." : "0123456789.-"; // besides backspace
+        const CharFilter filter = FilterOf(id);
         for (std::uintptr_t code = 0; code < 256; ++code) {
-            const bool accept = code == 8 || (code != 0 && std::string(field.accepted).find(char(code)) != std::string::npos);
-            EXPECT_EQ(FilterChar(filter, code), accept ? code : 0u) << field.id << " code " << code;
+            const bool accept = code == 8 || (code != 0 && accepted.find(char(code)) != std::string::npos);
+            EXPECT_EQ(FilterChar(filter, code), accept ? code : 0u) << id << " code " << code;
         }
         // The whole code is compared: wide codes whose low byte is a digit are dropped.
         for (std::uintptr_t code : {0x130u, 0x8130u, 0x10039u})
-            EXPECT_EQ(FilterChar(filter, code), 0u) << field.id << " code " << code;
+            EXPECT_EQ(FilterChar(filter, code), 0u) << id << " code " << code;
     }
     for (int id : {110, 310, 400, 510, 0})
         EXPECT_TRUE(FilterOf(id) == CharFilter::None && FilterChar(FilterOf(id), 'a') == 'a') << id;

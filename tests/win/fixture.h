@@ -19,18 +19,6 @@
 
 namespace vktest {
 
-inline std::string ReadBytes(const std::string& path)
-{
-    std::ostringstream bytes;
-    bytes << std::ifstream(path, std::ios::binary).rdbuf();
-    return bytes.str();
-}
-
-inline bool WriteBytes(const std::string& path, const std::string& bytes)
-{
-    return static_cast<bool>(std::ofstream(path, std::ios::binary) << bytes);
-}
-
 // LF line ends as the profile functions write them: CRLF.
 inline std::string Crlf(const std::string& text)
 {
@@ -102,15 +90,20 @@ protected:
     void SetText(int id, const std::string& text) const { SetWindowTextA(Control(id), text.c_str()); }
     bool Checked(int id) const { return SendMessageA(Control(id), BM_GETCHECK, 0, 0) == BST_CHECKED; }
     void Check(int id, bool checked) const { SendMessageA(Control(id), BM_SETCHECK, checked, 0); }
-    void Focus(int id) const
-    {
-        SetFocus(Control(id));
-        Pump();
-    }
+    void Focus(int id) const { SetFocus(Control(id)); Pump(); }
     LRESULT Key(int id, WPARAM key) const { return SendMessageA(Control(id), WM_KEYDOWN, key, 1); }
     void Recalculate() const { SendMessageA(window_, WM_COMMAND, 19, 0); }
-    std::string Ini() const { return ReadBytes(dir_ + "\\vk.ini"); }
-    bool WriteIni(const std::string& lf) const { return WriteBytes(dir_ + "\\vk.ini", Crlf(lf)); }
+    // vk.ini in the test's directory or in the one named, read as bytes; written from LF lines.
+    std::string Ini(const std::string& dir = "") const
+    {
+        std::ostringstream bytes;
+        bytes << std::ifstream((dir.empty() ? dir_ : dir) + "\\vk.ini", std::ios::binary).rdbuf();
+        return bytes.str();
+    }
+    bool WriteIni(const std::string& lf, const std::string& dir = "") const
+    {
+        return static_cast<bool>(std::ofstream((dir.empty() ? dir_ : dir) + "\\vk.ini", std::ios::binary) << Crlf(lf));
+    }
     const std::string& Dir() const { return dir_; }
 
 private:
@@ -118,6 +111,16 @@ private:
     std::filesystem::path previous_;
     std::string dir_;
     HWND window_ = nullptr;
+};
+
+// The fixture with the window open from the start.
+class OpenPanel : public Panel {
+protected:
+    void SetUp() override
+    {
+        Panel::SetUp();
+        ASSERT_NE(Open(), nullptr);
+    }
 };
 
 // Counts what reaches the main window while it lives: recalculation requests (with the mirror
