@@ -1,4 +1,4 @@
-# Drives the three build trees: native (g++), sanitize (ASan+UBSan) and windows (MinGW-w64, run under Wine).
+# Drives the build trees: native (g++), sanitize (ASan+UBSan), windows (MinGW-w64, run under Wine) and fuzz (clang).
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?= -DCMAKE_BUILD_TYPE=RelWithDebInfo
@@ -35,7 +35,7 @@ test-sanitize: sanitize
 test-windows: windows
 	cd $(WINDOWS) && VK_BUILD=$(abspath $(BUILD)) ctest --output-on-failure
 
-# Soak: 10,000 paints and recalculations with their object, handle and memory figures, and 20
+# Soak: 10,000 paints and recalculations with their GDI object and memory figures, and 20
 # copies of vk.exe started at once beside a running one. Not part of ./test.sh.
 soak: windows
 	cd $(WINDOWS) && VK_BUILD=$(abspath $(BUILD)) VKSOAK_ROUNDS=10000 \
