@@ -45,11 +45,12 @@ const std::string kClubs = "1W, 2W, 3W or 2I (letter case ignored)";
 const std::string kSheet = "          Tomahawk          Back Spin         Beam Impact\n"
                            "distance  drift y  shot %   drift y  shot %   drift y  shot %\n";
 const std::string kNothing = "---      ---      ---      ---      ---      ---\n";
-// A JSON sheet line where every shot is not offered.
+// A group in JSON whose shot is not offered, and a JSON sheet line of such groups.
+const std::string kNone = "{\"state\":\"cleared\",\"driftText\":\"---\",\"shotText\":\"---\",\"drift\":null,\"shot\":null}";
 std::string Cleared(const char* distance)
 {
-    const std::string none = "{\"state\":\"cleared\",\"driftText\":\"---\",\"shotText\":\"---\",\"drift\":null,\"shot\":null}";
-    return std::string("{\"distance\":\"") + distance + "\",\"tomahawk\":" + none + ",\"backSpin\":" + none + ",\"beamImpact\":" + none + "}\n";
+    return std::string("{\"distance\":\"") + distance + "\",\"tomahawk\":" + kNone + ",\"backSpin\":" + kNone +
+           ",\"beamImpact\":" + kNone + "}\n";
 }
 const std::string kSweepForm = "a sweep is FROM:TO:STEP, each 1 to 8 characters of digits with at most one '.'";
 
@@ -78,6 +79,10 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
         {{"--club", "1W", "--power", "30", "--wind", "5", "--distance", "200", "--height", "3", "--direction", "45",
           "--slope", "1"}, "", 0, "Tomahawk     drift 2.7385 y  shot 77.701 %\nBack Spin    drift 4.2107 y  shot 87.721 %\n"
                                   "Beam Impact  drift ---       shot ---\n", ""},
+        {{"--power", "30", "--wind", "5", "--distance", "200", "--height", "3", "--direction", "45", "--slope", "1", "--json"}, "", 0,
+         "{\"tomahawk\":{\"state\":\"written\",\"driftText\":\"2.7385\",\"shotText\":\"77.701\",\"drift\":2.738582726983958,"
+         "\"shot\":77.701242646701871},\"backSpin\":{\"state\":\"written\",\"driftText\":\"4.2107\",\"shotText\":\"87.721\","
+         "\"drift\":4.2107214182767798,\"shot\":87.721508469643595},\"beamImpact\":" + kNone + "}\n", ""},
         {{"--ring", "--rain", "--power", "25", "--wind", "8", "--distance", "50", "--height", "-5", "--direction", "300",
           "--slope", "-2", "--beam", "9I"}, "", 0, "Tomahawk     drift ---       shot ---\nBack Spin    drift ---       shot ---\n"
                                           "Beam Impact  drift 1.6169 y  shot 55.218 %\n", ""},

@@ -200,6 +200,7 @@ TEST(SettingsValues, PlacementOnTheMonitors)
     const MonitorArea primary{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
     const MonitorArea both[] = {primary, {{1024, 0, 2304, 1024}, {1024, 0, 2304, 1024}}};
     const MonitorArea leftBar{{0, 0, 1024, 768}, {60, 0, 1024, 768}};
+    const MonitorArea below[] = {primary, {{1200, 5000, 2000, 6000}, {1200, 5000, 2000, 6000}}};
     const struct {
         int x, y;
         const MonitorArea* monitors;
@@ -212,7 +213,7 @@ TEST(SettingsValues, PlacementOnTheMonitors)
         {20, 900, &primary, 1, 20, 0},          {100, -2000, &primary, 1, 100, 0},
         {INT_MAX, INT_MAX, &primary, 1, 904, 0}, {INT_MIN, INT_MIN, &primary, 1, 0, 0},
         {1500, 100, both, 2, 1500, 100},        {2600, 100, both, 2, 2184, 100},   // to the nearest monitor
-        {1100, 3000, both, 2, 1100, 279},
+        {1100, 3000, both, 2, 1100, 279},       {1100, 100, below, 2, 904, 0},     // nearer by x and y together
         {-500, 10, &leftBar, 1, 60, 10},        {-5000, -5000, nullptr, 0, -5000, -5000},
     };
     for (const auto& c : cases) {
