@@ -21,5 +21,6 @@ add_test(NAME vkcalc.crlf_batch COMMAND ${CMAKE_COMMAND} ${emulator} "-DCOMMAND=
 
 if(NOT CMAKE_CROSSCOMPILING)
   add_executable(make_dial ${CMAKE_SOURCE_DIR}/tools/make_dial.cpp)
+  target_link_libraries(make_dial PRIVATE vkui)
   add_test(NAME dial_picture COMMAND sh -c "$<TARGET_FILE:make_dial> dial.bmp && cmp dial.bmp ${CMAKE_SOURCE_DIR}/res/dial.bmp")
 endif()
