@@ -1,13 +1,19 @@
 // Where the main window is created: its stored place, brought back onto a monitor.
 #include "settings_values.h"
 
-ScreenRect MainWindowRect(int x, int y)
+PixelSize MainWindowSize(int dpi, PixelSize frame96, PixelSize frameAtDpi)
+{
+    return {ScaleToDpi(kMainWidth - frame96.width, dpi) + frameAtDpi.width,
+            ScaleToDpi(kMainHeight - frame96.height, dpi) + frameAtDpi.height};
+}
+
+ScreenRect MainWindowRect(int x, int y, PixelSize size)
 {
     ScreenRect r;
     r.left = x;
     r.top = y;
-    r.right = std::int64_t(x) + kMainWidth;
-    r.bottom = std::int64_t(y) + kMainHeight;
+    r.right = std::int64_t(x) + size.width;
+    r.bottom = std::int64_t(y) + size.height;
     return r;
 }
 

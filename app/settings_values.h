@@ -4,6 +4,7 @@
 
 #include <cstddef>
 
+#include "dpi_scale.h"
 #include "settings_file.h"
 
 // Defaults of the keys that are missing from the file (or when there is no file).
@@ -12,12 +13,17 @@ constexpr const char* kDefaultClassName = "vk ver2.43a";
 constexpr int kDefaultX = 20;
 constexpr int kDefaultY = 30;
 
-// Outer size of the main window in pixels, title bar and frame included.
+// Outer size of the main window in pixels at 96 DPI, title bar and frame included.
 constexpr int kMainWidth = 120;
 constexpr int kMainHeight = 745;
 
-// The main window's outer rectangle when its top-left corner is at (x, y).
-ScreenRect MainWindowRect(int x, int y);
+// Outer size of the main window at dpi, given its frame and title bar (outer size less client
+// size) at 96 DPI and at dpi: the client area that 120 by 745 leave at 96 DPI, scaled to dpi,
+// inside the frame at dpi. At 96 DPI exactly 120 by 745.
+PixelSize MainWindowSize(int dpi, PixelSize frame96, PixelSize frameAtDpi);
+
+// The main window's outer rectangle of the given size when its top-left corner is at (x, y).
+ScreenRect MainWindowRect(int x, int y, PixelSize size);
 
 // A monitor: its whole rectangle and its work area (less the taskbar).
 struct MonitorArea {

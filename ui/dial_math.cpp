@@ -15,8 +15,12 @@ constexpr double kHalfTurn = 3.14159265358979;
 constexpr double kDegreesToSlope = -0.2;
 constexpr double kExactScale = 10000;
 constexpr double kExactModulus = 1800000; // 180 degrees at the scale above
-constexpr double kWindLength = 45;
-constexpr double kSlopeLength = 40;
+
+// The dial's figures at 96 DPI.
+constexpr DialPoint kCentre96{57, 648};
+constexpr int kHalfSize96 = 47; // picture 95 pixels wide
+constexpr int kWindLength96 = 45;
+constexpr int kSlopeLength96 = 40;
 
 // Pixel coordinate of a line end; v is always within a line length of the centre.
 int TruncPixel(double v)
@@ -25,10 +29,9 @@ int TruncPixel(double v)
 }
 
 // Line end at the given screen angle (radians, clockwise from rightward) and length.
-DialPoint LineEnd(double angle, double length)
+DialPoint LineEnd(const DialGeometry& dial, double angle, double length)
 {
-    return {TruncPixel(kDialCentre.x + length * std::cos(angle)),
-            TruncPixel(kDialCentre.y + length * std::sin(angle))};
+    return {TruncPixel(dial.centre.x + length * std::cos(angle)), TruncPixel(dial.centre.y + length * std::sin(angle))};
 }
 
 // rem(trunc(v * 10000)): the remainder of the truncated scaled value divided by 1800000,
@@ -54,9 +57,9 @@ void DialText(double value, char* text)
 }
 
 // Screen angle from the centre to p, -pi to pi.
-double PointedAngle(DialPoint p)
+double PointedAngle(const DialGeometry& dial, DialPoint p)
 {
-    return std::atan2(static_cast<double>(p.y - kDialCentre.y), static_cast<double>(p.x - kDialCentre.x));
+    return std::atan2(static_cast<double>(p.y - dial.centre.y), static_cast<double>(p.x - dial.centre.x));
 }
 
 } // namespace
@@ -66,31 +69,45 @@ DialPoint DialPointFromLParam(std::uintptr_t lParam)
     return {static_cast<int>(lParam & 0xFFFF), static_cast<int>((lParam >> 16) & 0xFFFF)};
 }
 
-bool InDialArea(DialPoint p)
+DialGeometry DialAt(int dpi)
 {
-    return p.x >= 10 && p.x <= 105 && p.y >= 601 && p.y <= 696;
+    DialGeometry dial{};
+    const int half = ScaleToDpi(kHalfSize96, dpi);
+    dial.centre = {ScaleToDpi(kCentre96.x, dpi), ScaleToDpi(kCentre96.y, dpi)};
+    dial.origin = {dial.centre.x - half, dial.centre.y - half};
+    dial.size = 2 * half + 1;
+    dial.windLength = ScaleToDpi(kWindLength96, dpi);
+    dial.slopeLength = ScaleToDpi(kSlopeLength96, dpi);
+    dial.penWidth = ScaleToDpi(1, dpi);
+    return dial;
 }
 
-PointedWind PointWind(DialPoint p)
+bool InDialArea(const DialGeometry& dial, DialPoint p)
+{
+    return p.x >= dial.origin.x && p.x <= dial.origin.x + dial.size && p.y >= dial.origin.y &&
+           p.y <= dial.origin.y + dial.size;
+}
+
+PointedWind PointWind(const DialGeometry& dial, DialPoint p)
 {
     PointedWind result{};
     // Step 1: the line towards the pointed pixel.
-    const double a = PointedAngle(p);
-    result.end = LineEnd(a, kWindLength);
+    const double a = PointedAngle(dial, p);
+    result.end = LineEnd(dial, a, dial.windLength);
     // Step 2: the direction in degrees counter-clockwise, -180 up to below 180.
     const double d = a * kScreenToDirection;
     DialText(d, result.text);
     return result;
 }
 
-PointedSlope PointSlope(DialPoint p)
+PointedSlope PointSlope(const DialGeometry& dial, DialPoint p)
 {
     PointedSlope result{};
     // Step 1: the line through the centre and the pointed pixel.
-    const double a = PointedAngle(p);
-    result.line.end1 = LineEnd(a, kSlopeLength);
+    const double a = PointedAngle(dial, p);
+    result.line.end1 = LineEnd(dial, a, dial.slopeLength);
     const double b = a + kHalfTurn;
-    result.line.end2 = LineEnd(b, kSlopeLength);
+    result.line.end2 = LineEnd(dial, b, dial.slopeLength);
     // Step 2: the line's angle in degrees, folded by half turns into -90..90.
     double d = a * kScreenToDirection;
     if (d > 90) {
@@ -109,25 +126,25 @@ PointedSlope PointSlope(DialPoint p)
     return result;
 }
 
-DialPoint WindLineEnd(const char* directionText)
+DialPoint WindLineEnd(const DialGeometry& dial, const char* directionText)
 {
     // Step 1: the field's degrees, counter-clockwise, to a screen angle.
     const double t = FiniteOrZero(ParseFieldDouble(directionText));
     const double a = t * kDirectionToScreen;
-    DialPoint end = LineEnd(a, kWindLength);
+    DialPoint end = LineEnd(dial, a, dial.windLength);
     // Step 2: exactness correction. An odd multiple of 90 degrees ends on the centre's column,
     // a multiple of 180 degrees on its row, whatever the tiny cosine or sine came out as.
     const double r = ExactnessRemainder(t);
     if (r == 900000 || r == -900000) {
-        end.x = kDialCentre.x;
+        end.x = dial.centre.x;
     }
     if (r == 0) {
-        end.y = kDialCentre.y;
+        end.y = dial.centre.y;
     }
     return end;
 }
 
-SlopeLine SlopeLineEnds(const char* slopeText)
+SlopeLine SlopeLineEnds(const DialGeometry& dial, const char* slopeText)
 {
     // Step 1: the slope in units of 5 degrees, clockwise; the second end half a turn further.
     double s = FiniteOrZero(ParseFieldDouble(slopeText));
@@ -136,16 +153,16 @@ SlopeLine SlopeLineEnds(const char* slopeText)
     }
     const double a = s * kSlopeUnitRadians;
     const double b = (s * 5 + 180) * kDegreesToRadians;
-    SlopeLine line{LineEnd(a, kSlopeLength), LineEnd(b, kSlopeLength)};
+    SlopeLine line{LineEnd(dial, a, dial.slopeLength), LineEnd(dial, b, dial.slopeLength)};
     // Step 2: exactness correction, tested on the slope value itself (not on the drawn angle).
     const double r = ExactnessRemainder(s);
     if (r == 900000 || r == -900000) {
-        line.end1.x = kDialCentre.x;
-        line.end2.x = kDialCentre.x;
+        line.end1.x = dial.centre.x;
+        line.end2.x = dial.centre.x;
     }
     if (r == 0) {
-        line.end1.y = kDialCentre.y;
-        line.end2.y = kDialCentre.y;
+        line.end1.y = dial.centre.y;
+        line.end2.y = dial.centre.y;
     }
     return line;
 }

@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <string>
+#include <vector>
 
 #include "char_filter.h"
 #include "dial_math.h"
@@ -78,6 +79,8 @@ TEST(CharFilter, EveryFieldAndCharacterCode)
         EXPECT_TRUE(FilterOf(id) == CharFilter::None && FilterChar(FilterOf(id), 'a') == 'a') << id;
 }
 
+const DialGeometry kDial = DialAt(96);
+
 TEST(Dial, PointedDirectionsAndSlopes)
 {
     const struct {
@@ -90,7 +93,7 @@ TEST(Dial, PointedDirectionsAndSlopes)
         {{10, 601}, "135.00", {25, 616}}, {{105, 696}, "-45.00", {88, 679}},
     };
     for (const auto& c : winds)
-        EXPECT_TRUE(PointWind(c.p).text == std::string(c.text) && PointWind(c.p).end == c.end) << c.p.x << "," << c.p.y;
+        EXPECT_TRUE(PointWind(kDial, c.p).text == std::string(c.text) && PointWind(kDial, c.p).end == c.end) << c.p.x << "," << c.p.y;
     const struct {
         DialPoint p;
         const char* text;
@@ -101,18 +104,18 @@ TEST(Dial, PointedDirectionsAndSlopes)
         {{57, 690}, "-17.99", {57, 688}, {56, 608}},
     };
     for (const auto& c : slopes) {
-        const PointedSlope slope = PointSlope(c.p);
+        const PointedSlope slope = PointSlope(kDial, c.p);
         EXPECT_TRUE(slope.text == std::string(c.text) && slope.line.end1 == c.end1 && slope.line.end2 == c.end2)
             << c.p.x << "," << c.p.y;
     }
     // On the centre's row the slope is exactly level, not a remainder of the half turn.
     for (int x : {10, 20, 56, 57, 58, 105})
-        EXPECT_STREQ(PointSlope({x, 648}).text, "0") << x;
+        EXPECT_STREQ(PointSlope(kDial, {x, 648}).text, "0") << x;
     // Every pixel of the area points a direction in [-180, 180) and a slope in [-18, 18].
     for (int y = 601; y <= 696; ++y) {
         for (int x = 10; x <= 105; ++x) {
-            const double d = std::stod(PointWind({x, y}).text);
-            const double s = std::stod(PointSlope({x, y}).text);
+            const double d = std::stod(PointWind(kDial, {x, y}).text);
+            const double s = std::stod(PointSlope(kDial, {x, y}).text);
             ASSERT_TRUE(d >= -180 && d < 180 && s >= -18 && s <= 18) << x << "," << y;
         }
     }
@@ -128,7 +131,7 @@ TEST(Dial, AreaAndMousePoint)
         {{105, 697}, false}, {{9, 648}, false},  {{57, 600}, false},  {{0, 0}, false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(InDialArea(c.p), c.inside) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(InDialArea(kDial, c.p), c.inside) << c.p.x << "," << c.p.y;
     EXPECT_EQ(DialPointFromLParam(0x02880039u), (DialPoint{57, 648}));
     EXPECT_EQ(DialPointFromLParam(0xFFFFFFFEu), (DialPoint{65534, 65535})); // left of and above the client
 }
@@ -147,7 +150,7 @@ TEST(Dial, LinesFromTheFieldTexts)
         {"214748.4", {12, 654}},
     };
     for (const auto& c : winds)
-        EXPECT_EQ(WindLineEnd(c.text), c.end) << c.text;
+        EXPECT_EQ(WindLineEnd(kDial, c.text), c.end) << c.text;
     const struct {
         const char* text;
         DialPoint end1, end2;
@@ -159,7 +162,7 @@ TEST(Dial, LinesFromTheFieldTexts)
         {"9e307", {97, 648}, {17, 648}},
     };
     for (const auto& c : slopes)
-        EXPECT_TRUE(SlopeLineEnds(c.text).end1 == c.end1 && SlopeLineEnds(c.text).end2 == c.end2) << c.text;
+        EXPECT_TRUE(SlopeLineEnds(kDial, c.text).end1 == c.end1 && SlopeLineEnds(kDial, c.text).end2 == c.end2) << c.text;
 }
 
 TEST(SettingsValues, PathAndItsUsableLength)
@@ -217,11 +220,35 @@ TEST(SettingsValues, PlacementOnTheMonitors)
         {-500, 10, &leftBar, 1, 60, 10},        {-5000, -5000, nullptr, 0, -5000, -5000},
     };
     for (const auto& c : cases) {
-        const ScreenPoint p = PlaceOnScreen(MainWindowRect(c.x, c.y), c.monitors, c.count);
+        const ScreenPoint p = PlaceOnScreen(MainWindowRect(c.x, c.y, {120, 745}), c.monitors, c.count);
         EXPECT_TRUE(p.x == c.px && p.y == c.py) << c.x << "," << c.y << " to " << p.x << "," << p.y;
     }
-    const ScreenRect r = MainWindowRect(20, 30);
-    EXPECT_TRUE(r.right - r.left == 120 && r.bottom - r.top == 745);
+}
+
+// The dial and the window at the scales players use (Wine's frames): the picture stays centred on
+// the centre, and the same place on the dial points the same direction.
+TEST(Scaling, TheDialAndTheWindowAtEachScale)
+{
+    const struct {
+        int dpi, frameHeight;     // Wine's frame is 6 pixels wide, with its title bar this high
+        std::vector<int> figures; // outer width, height; dial origin, centre, size, lengths, pen width
+        DialPoint upRight;        // (77, 628) at 96 DPI: 45 degrees up and to the right of the centre
+    } scales[] = {
+        {96, 25, {120, 745, 10, 601, 57, 648, 95, 45, 40, 1}, {77, 628}},
+        {120, 30, {149, 930, 12, 751, 71, 810, 119, 56, 50, 1}, {96, 785}},
+        {144, 34, {177, 1114, 15, 901, 86, 972, 143, 68, 60, 2}, {116, 942}},
+        {192, 43, {234, 1483, 20, 1202, 114, 1296, 189, 90, 80, 2}, {154, 1256}},
+    };
+    for (const auto& c : scales) {
+        const PixelSize window = MainWindowSize(c.dpi, {6, 25}, {6, c.frameHeight});
+        const DialGeometry d = DialAt(c.dpi);
+        EXPECT_EQ((std::vector<int>{window.width, window.height, d.origin.x, d.origin.y, d.centre.x, d.centre.y, d.size,
+                                    d.windLength, d.slopeLength, d.penWidth}), c.figures) << c.dpi;
+        EXPECT_STREQ(PointWind(d, c.upRight).text, "45.00") << c.dpi;
+        const DialPoint corner{d.origin.x + d.size, d.origin.y + d.size};
+        EXPECT_TRUE(InDialArea(d, corner) && !InDialArea(d, {corner.x + 1, corner.y}) && !InDialArea(d, {corner.x, corner.y + 1}))
+            << c.dpi;
+    }
 }
 
 } // namespace

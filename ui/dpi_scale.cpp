@@ -1,0 +1,9 @@
+// Pixel figures of the panel at a display's scale.
+#include "dpi_scale.h"
+
+int ScaleToDpi(int v, int dpi)
+{
+    const long long product = static_cast<long long>(v) * dpi;
+    const long long half = kBaseDpi / 2;
+    return static_cast<int>((product >= 0 ? product + half : product - half) / kBaseDpi);
+}
