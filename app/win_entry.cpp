@@ -1,6 +1,7 @@
 // Program entry of vk.exe: registration, single-instance start-up and the message loop.
 #include <windows.h>
 
+#include "win_settings.h"
 #include "win_startup.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
@@ -16,5 +17,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
+    // The window is gone; if its settings could not be saved, the player learns it now.
+    ReportFailedSave();
     return static_cast<int>(message.wParam);
 }

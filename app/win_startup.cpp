@@ -6,10 +6,20 @@
 #include <vector>
 
 #include "settings_values.h"
+#include "win_dpi.h"
 #include "win_main_window.h"
 #include "win_settings.h"
 
 namespace {
+
+// Title bar, frame and system menu only: no sizing border, no minimise or maximise box.
+constexpr DWORD kMainStyle = WS_CAPTION | WS_SYSMENU;
+
+// The main window's outer size at dpi: 120 by 745 at 96 DPI.
+PixelSize MainSizeAt(int dpi)
+{
+    return MainWindowSize(dpi, FrameSizeAt(kBaseDpi, kMainStyle), FrameSizeAt(dpi, kMainStyle));
+}
 
 // Collects every monitor's rectangle and work area.
 BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data)
@@ -27,11 +37,11 @@ BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data)
 
 // The stored position, moved onto the nearest monitor's work area only when the window would
 // lie wholly outside every monitor (one since removed); a partly visible place is kept.
-ScreenPoint VisiblePosition(int x, int y)
+ScreenPoint VisiblePosition(int x, int y, PixelSize size)
 {
     std::vector<MonitorArea> monitors;
     EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return PlaceOnScreen(MainWindowRect(x, y), monitors.data(), monitors.size());
+    return PlaceOnScreen(MainWindowRect(x, y, size), monitors.data(), monitors.size());
 }
 
 } // namespace
@@ -86,13 +96,19 @@ HWND OpenMainWindow(HINSTANCE instance, int showCommand)
     const std::string path = CurrentSettingsPath();
     int y = ReadSettingInt(path, "Pos", "Y", kDefaultY);
     int x = ReadSettingInt(path, "Pos", "X", kDefaultX);
-    ScreenPoint place = VisiblePosition(x, y);
+    const bool topMost = ReadSettingInt(path, "Pos", kTopMostKey, 0) == 1;
+    const PixelSize size = MainSizeAt(ScreenDpi());
+    ScreenPoint place = VisiblePosition(x, y, size);
 
-    HWND window = CreateWindowExA(0, MainClassName(), MainTitle(), WS_CAPTION | WS_SYSMENU,
-                                  static_cast<int>(place.x), static_cast<int>(place.y), kMainWidth,
-                                  kMainHeight, nullptr, nullptr, instance, nullptr);
+    HWND window = CreateWindowExA(topMost ? WS_EX_TOPMOST : 0, MainClassName(), MainTitle(), kMainStyle,
+                                  static_cast<int>(place.x), static_cast<int>(place.y), size.width, size.height,
+                                  nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return nullptr;
+    // On a display of another scale than the screen's (each monitor its own), the window's own.
+    const PixelSize fitted = MainSizeAt(WindowDpi(window));
+    if (fitted.width != size.width || fitted.height != size.height)
+        SetWindowPos(window, nullptr, 0, 0, fitted.width, fitted.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     return window;

@@ -38,7 +38,14 @@ if(NOT CMAKE_CROSSCOMPILING)
 endif()
 if(WIN32)
   vk_test_program(win_tests win vkapp psapi)
-  target_sources(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/res/vk.rc) # the dial picture the paint loads
+  target_sources(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/res/vk.rc) # the dial picture and the manifest
+  # The panel's layout again at the display scales players use (125 to 200 %), each in a Wine
+  # prefix of that scale (tools/wine-run, VK_DPI).
+  foreach(dpi 120 144 192)
+    add_test(NAME win_tests_${dpi}dpi COMMAND win_tests --gtest_brief=1
+             --gtest_filter=Panel.LaidOutAtTheDisplaysScale:Panel.EveryTextFitsItsControl)
+    set_tests_properties(win_tests_${dpi}dpi PROPERTIES ENVIRONMENT VK_DPI=${dpi})
+  endforeach()
 endif()
 
 # Whole programs run as a player runs them: vkcalc's process checks (both trees), vk.exe with

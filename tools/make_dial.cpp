@@ -11,7 +11,7 @@
 
 namespace {
 
-constexpr int kSize = 95;
+constexpr int kSize = kDialPictureSize;
 
 void PutLittleEndian(std::vector<unsigned char>& out, uint32_t value, int bytes)
 {

@@ -5,6 +5,9 @@
 #include <cstddef>
 #include <vector>
 
+// Width and height of the picture MYBMP (res/dial.bmp), for the dial at 96 DPI.
+constexpr int kDialPictureSize = 95;
+
 // Bytes of one row of a 24-bit picture size pixels wide: 3 per pixel, padded to a multiple of 4.
 std::size_t DialPictureRowBytes(int size);
 

@@ -1,8 +1,11 @@
 // The direction dial: its picture and lines in the main window's paint, its pointing by mouse.
 #include "win_dial.h"
 
+#include <vector>
+
 #include "controls.h"
 #include "dial_math.h"
+#include "dial_picture.h"
 #include "win_main_window.h"
 
 namespace {
@@ -18,9 +21,39 @@ constexpr COLORREF kSlopeColour = 0x0040FF00; // red 0, green 255, blue 64
 DialPoint g_windPoint;
 DialPoint g_slopePoint;
 
-// Step 1 of the paint: copies the picture MYBMP, loaded from the main window's instance, to the dial's place.
-void DrawPicture(HWND window, HDC dc)
+// The picture drawn at a size other than MYBMP's, for a display of a higher scale: drawn once per
+// size and kept, because drawing it takes a good part of a second.
+struct DrawnPicture {
+    int size = 0;
+    std::vector<unsigned char> pixels;
+};
+DrawnPicture g_drawn;
+
+// Step 1 of the paint at another size than MYBMP's: the picture drawn at its size (not stretched).
+void DrawScaledPicture(HDC dc, const DialGeometry& dial)
 {
+    if (g_drawn.size != dial.size) {
+        g_drawn.pixels = DialPicture(dial.size);
+        g_drawn.size = dial.size;
+    }
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = dial.size;
+    info.bmiHeader.biHeight = dial.size; // bottom-up
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    SetDIBitsToDevice(dc, dial.origin.x, dial.origin.y, dial.size, dial.size, 0, 0, 0, dial.size, g_drawn.pixels.data(),
+                      &info, DIB_RGB_COLORS);
+}
+
+// Step 1 of the paint: copies the picture MYBMP, loaded from the main window's instance, to the dial's place.
+void DrawPicture(HWND window, HDC dc, const DialGeometry& dial)
+{
+    if (dial.size != kDialPictureSize) {
+        DrawScaledPicture(dc, dial);
+        return;
+    }
     HINSTANCE instance = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE));
     HBITMAP picture = LoadBitmapA(instance, "MYBMP");
     if (picture == nullptr) {
@@ -30,7 +63,7 @@ void DrawPicture(HWND window, HDC dc)
     GetObjectA(picture, sizeof size, &size);
     HDC memory = CreateCompatibleDC(dc);
     HGDIOBJ previous = SelectObject(memory, picture);
-    StretchBlt(dc, kDialOrigin.x, kDialOrigin.y, size.bmWidth, size.bmHeight, memory, 0, 0, size.bmWidth,
+    StretchBlt(dc, dial.origin.x, dial.origin.y, size.bmWidth, size.bmHeight, memory, 0, 0, size.bmWidth,
                size.bmHeight, SRCCOPY);
     SelectObject(memory, previous);
     DeleteDC(memory);
@@ -45,13 +78,13 @@ void WriteValue(HWND window, int field, int mirror, const char* text)
 }
 
 // Step 3: the wind line, from the pointed place or from the direction field.
-void DrawWindLine(HWND window, HDC dc)
+void DrawWindLine(HWND window, HDC dc, const DialGeometry& dial)
 {
     DialPoint end;
-    if (InDialArea(g_windPoint)) {
-        const PointedWind wind = PointWind(g_windPoint);
+    if (InDialArea(dial, g_windPoint)) {
+        const PointedWind wind = PointWind(dial, g_windPoint);
         end = wind.end;
-        MoveToEx(dc, kDialCentre.x, kDialCentre.y, nullptr);
+        MoveToEx(dc, dial.centre.x, dial.centre.y, nullptr);
         LineTo(dc, end.x, end.y);
         WriteValue(window, IDC_DIRECTION, IDC_NAV_DIRECTION, wind.text);
         g_windPoint = DialPoint{};
@@ -60,17 +93,17 @@ void DrawWindLine(HWND window, HDC dc)
     }
     char text[kFieldBuffer] = {};
     GetDlgItemTextA(window, IDC_DIRECTION, text, kFieldBuffer);
-    end = WindLineEnd(text);
-    MoveToEx(dc, kDialCentre.x, kDialCentre.y, nullptr);
+    end = WindLineEnd(dial, text);
+    MoveToEx(dc, dial.centre.x, dial.centre.y, nullptr);
     LineTo(dc, end.x, end.y);
 }
 
 // Step 5: the slope line through the centre, from the pointed place or from the slope field.
-void DrawSlopeLine(HWND window, HDC dc)
+void DrawSlopeLine(HWND window, HDC dc, const DialGeometry& dial)
 {
-    if (InDialArea(g_slopePoint)) {
-        const PointedSlope slope = PointSlope(g_slopePoint);
-        MoveToEx(dc, kDialCentre.x, kDialCentre.y, nullptr);
+    if (InDialArea(dial, g_slopePoint)) {
+        const PointedSlope slope = PointSlope(dial, g_slopePoint);
+        MoveToEx(dc, dial.centre.x, dial.centre.y, nullptr);
         LineTo(dc, slope.line.end1.x, slope.line.end1.y);
         LineTo(dc, slope.line.end2.x, slope.line.end2.y);
         WriteValue(window, IDC_SLOPE, IDC_NAV_SLOPE, slope.text);
@@ -80,18 +113,18 @@ void DrawSlopeLine(HWND window, HDC dc)
     }
     char text[kFieldBuffer] = {};
     GetDlgItemTextA(window, IDC_SLOPE, text, kFieldBuffer);
-    const SlopeLine line = SlopeLineEnds(text);
-    MoveToEx(dc, kDialCentre.x, kDialCentre.y, nullptr);
+    const SlopeLine line = SlopeLineEnds(dial, text);
+    MoveToEx(dc, dial.centre.x, dial.centre.y, nullptr);
     LineTo(dc, line.end1.x, line.end1.y);
     LineTo(dc, line.end2.x, line.end2.y);
 }
 
 // A press: inside the dial it records the point and repaints (with erasing); outside it
 // recalculates and gives the focus to the wind power list.
-void Press(HWND window, DialPoint& stored, DialPoint p)
+void Press(HWND window, const DialGeometry& dial, DialPoint& stored, DialPoint p)
 {
     stored = p;
-    if (InDialArea(p)) {
+    if (InDialArea(dial, p)) {
         InvalidateRect(window, nullptr, TRUE);
         return;
     }
@@ -100,52 +133,54 @@ void Press(HWND window, DialPoint& stored, DialPoint p)
 }
 
 // A move with the button held: records the point; inside the dial it repaints without erasing.
-void Drag(HWND window, DialPoint& stored, DialPoint p)
+void Drag(HWND window, const DialGeometry& dial, DialPoint& stored, DialPoint p)
 {
     stored = p;
-    if (InDialArea(p)) {
+    if (InDialArea(dial, p)) {
         InvalidateRect(window, nullptr, FALSE);
     }
 }
 
 } // namespace
 
-void DrawDial(HWND window, HDC dc)
+void DrawDial(HWND window, HDC dc, int dpi)
 {
+    const DialGeometry dial = DialAt(dpi);
     // Step 1: the picture.
-    DrawPicture(window, dc);
+    DrawPicture(window, dc, dial);
     // Step 2: both pens, made and destroyed in every paint.
-    HPEN windPen = CreatePen(PS_SOLID, 1, kWindColour);
-    HPEN slopePen = CreatePen(PS_SOLID, 1, kSlopeColour);
+    HPEN windPen = CreatePen(PS_SOLID, dial.penWidth, kWindColour);
+    HPEN slopePen = CreatePen(PS_SOLID, dial.penWidth, kSlopeColour);
     HGDIOBJ previousPen = SelectObject(dc, windPen);
     // Step 3: the wind line.
-    DrawWindLine(window, dc);
+    DrawWindLine(window, dc, dial);
     // Step 4: the slope pen.
     SelectObject(dc, slopePen);
     DeleteObject(windPen);
     // Step 5: the slope line.
-    DrawSlopeLine(window, dc);
+    DrawSlopeLine(window, dc, dial);
     // Step 6: release the slope pen.
     SelectObject(dc, previousPen);
     DeleteObject(slopePen);
 }
 
-void DialMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+void DialMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int dpi)
 {
+    const DialGeometry dial = DialAt(dpi);
     const DialPoint p = DialPointFromLParam(static_cast<std::uintptr_t>(lParam));
     switch (message) {
     case WM_LBUTTONDOWN:
-        Press(window, g_windPoint, p);
+        Press(window, dial, g_windPoint, p);
         break;
     case WM_RBUTTONDOWN:
-        Press(window, g_slopePoint, p);
+        Press(window, dial, g_slopePoint, p);
         break;
     case WM_MOUSEMOVE:
         if (wParam & MK_LBUTTON) {
-            Drag(window, g_windPoint, p);
+            Drag(window, dial, g_windPoint, p);
         }
         if (wParam & MK_RBUTTON) {
-            Drag(window, g_slopePoint, p);
+            Drag(window, dial, g_slopePoint, p);
         }
         break;
     default:

@@ -5,8 +5,10 @@
 #include <string>
 
 #include "controls.h"
+#include "dpi_scale.h"
 #include "panel_inputs.h"
 #include "win_dial.h"
+#include "win_dpi.h"
 #include "win_panel.h"
 #include "win_settings.h"
 #include "win_subclass.h"
@@ -19,7 +21,7 @@ struct ControlEntry {
     const char* className;
     const char* text;
     DWORD style; // besides WS_CHILD and WS_VISIBLE
-    int x, y, width, height; // client pixels; a list's height is that of its opened list
+    int x, y, width, height; // client pixels at 96 DPI; a list's height is that of its opened list
     bool bold;
 };
 
@@ -92,9 +94,20 @@ const PanelLabel kLabels[] = {
 std::string g_className;
 std::string g_title;
 
-// The two fonts, alive from creation to destruction of the main window.
+// The two fonts, alive from creation to destruction of the main window (remade at a new scale).
 HFONT NormalFont = nullptr;
 HFONT BoldFont = nullptr;
+
+// The display scale the panel is laid out at, in pixels per inch.
+int g_dpi = kBaseDpi;
+
+// The system menu's item that keeps the window above all others. Below the system's own commands
+// (0xF000 on) and a multiple of 16: the system uses the low four bits of WM_SYSCOMMAND's wParam.
+constexpr UINT kTopMostCommand = 0x0010;
+constexpr const char* kTopMostText = "Always on top";
+
+// Font height of both fonts at 96 DPI, in pixels.
+constexpr int kFontHeight = 13;
 
 // A font of the given height, weight, character set and face; everything else default.
 HFONT MakeFont(int height, int weight, DWORD charset, const char* face)
@@ -133,19 +146,62 @@ void FillIfList(int id, HWND control)
     }
 }
 
+// Both fonts at the panel's scale, given to the controls (redrawn when redraw is set); the
+// fonts they replace are deleted.
+void SetFonts(HWND window, BOOL redraw)
+{
+    HFONT oldNormal = NormalFont;
+    HFONT oldBold = BoldFont;
+    NormalFont = MakeFont(ScaleToDpi(kFontHeight, g_dpi), 0, SHIFTJIS_CHARSET, "tahoma");
+    BoldFont = MakeFont(ScaleToDpi(kFontHeight, g_dpi), FW_BOLD, SHIFTJIS_CHARSET, "tahoma");
+    for (const ControlEntry& entry : kControls)
+        SendDlgItemMessageA(window, entry.id, WM_SETFONT, reinterpret_cast<WPARAM>(entry.bold ? BoldFont : NormalFont),
+                            redraw);
+    if (oldNormal != nullptr)
+        DeleteObject(oldNormal);
+    if (oldBold != nullptr)
+        DeleteObject(oldBold);
+}
+
+// The system menu's "Always on top" item, ticked when the window is topmost.
+void CheckTopMostItem(HWND window)
+{
+    const bool topMost = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    CheckMenuItem(GetSystemMenu(window, FALSE), kTopMostCommand, MF_BYCOMMAND | (topMost ? MF_CHECKED : MF_UNCHECKED));
+}
+
+// Puts the window above all others or back among them, and ticks the item to match.
+void ToggleTopMost(HWND window)
+{
+    const bool topMost = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    SetWindowPos(window, topMost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    CheckTopMostItem(window);
+}
+
 void OnCreate(HWND window, const CREATESTRUCTA* create)
 {
-    // Step 1: the window cannot be sized, minimised or maximised from its system menu.
+    g_dpi = WindowDpi(window);
+
+    // Step 1: the window cannot be sized, minimised or maximised from its system menu; it can be
+    // kept on top, by the item after Move.
     HMENU menu = GetSystemMenu(window, FALSE);
     RemoveMenu(menu, SC_RESTORE, MF_BYCOMMAND);
     RemoveMenu(menu, SC_SIZE, MF_BYCOMMAND);
     RemoveMenu(menu, SC_MINIMIZE, MF_BYCOMMAND);
     RemoveMenu(menu, SC_MAXIMIZE, MF_BYCOMMAND);
+    for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+        if (GetMenuItemID(menu, i) == SC_MOVE) {
+            InsertMenuA(menu, i + 1, MF_BYPOSITION | MF_STRING, kTopMostCommand, kTopMostText);
+            break;
+        }
+    }
+    CheckTopMostItem(window);
 
-    // Step 2: the controls in order; a list is filled, then subclassed.
+    // Step 2: the controls in order, at the panel's scale; a list is filled, then subclassed.
     for (const ControlEntry& entry : kControls) {
-        HWND control = CreateWindowExA(0, entry.className, entry.text, WS_CHILD | WS_VISIBLE | entry.style, entry.x,
-                                       entry.y, entry.width, entry.height, window,
+        HWND control = CreateWindowExA(0, entry.className, entry.text, WS_CHILD | WS_VISIBLE | entry.style,
+                                       ScaleToDpi(entry.x, g_dpi), ScaleToDpi(entry.y, g_dpi),
+                                       ScaleToDpi(entry.width, g_dpi), ScaleToDpi(entry.height, g_dpi), window,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                                        create->hInstance, nullptr);
         FillIfList(entry.id, control);
@@ -156,17 +212,27 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
     SendDlgItemMessageA(window, IDC_FAIRWAY_100, BM_SETCHECK, BST_CHECKED, 0);
 
     // Steps 4 and 5: the fonts, given without redrawing.
-    NormalFont = MakeFont(13, 0, SHIFTJIS_CHARSET, "tahoma");
-    BoldFont = MakeFont(13, FW_BOLD, SHIFTJIS_CHARSET, "tahoma");
-    for (const ControlEntry& entry : kControls)
-        SendDlgItemMessageA(window, entry.id, WM_SETFONT, reinterpret_cast<WPARAM>(entry.bold ? BoldFont : NormalFont),
-                            FALSE);
+    SetFonts(window, FALSE);
 
     // Step 6: the inputs of the last run.
     LoadStoredInputs(window);
 
     // Step 7.
     SetFocus(GetDlgItem(window, IDC_WIND_POWER));
+}
+
+// The window moved to a display of another scale: the panel laid out again at dpi, the window
+// taking the place and size the system suggests.
+void OnDpiChanged(HWND window, int dpi, const RECT* suggested)
+{
+    g_dpi = dpi;
+    for (const ControlEntry& entry : kControls)
+        SetWindowPos(GetDlgItem(window, entry.id), nullptr, ScaleToDpi(entry.x, g_dpi), ScaleToDpi(entry.y, g_dpi),
+                     ScaleToDpi(entry.width, g_dpi), ScaleToDpi(entry.height, g_dpi), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetFonts(window, TRUE);
+    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
+                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
+    InvalidateRect(window, nullptr, TRUE);
 }
 
 void OnDestroy(HWND window)
@@ -183,11 +249,11 @@ void OnPaint(HWND window)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    DrawDial(window, dc);
+    DrawDial(window, dc, g_dpi);
     HGDIOBJ previousFont = SelectObject(dc, NormalFont);
     SetBkMode(dc, TRANSPARENT);
     for (const PanelLabel& label : kLabels)
-        TextOutA(dc, label.x, label.y, label.text, lstrlenA(label.text));
+        TextOutA(dc, ScaleToDpi(label.x, g_dpi), ScaleToDpi(label.y, g_dpi), label.text, lstrlenA(label.text));
     SelectObject(dc, previousFont);
     EndPaint(window, &paint);
 }
@@ -262,7 +328,15 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
     case WM_RBUTTONDOWN:
-        DialMouse(window, message, wParam, lParam);
+        DialMouse(window, message, wParam, lParam, g_dpi);
+        return 0;
+    case WM_SYSCOMMAND:
+        if ((wParam & 0xFFF0) != kTopMostCommand)
+            return DefWindowProcA(window, message, wParam, lParam);
+        ToggleTopMost(window);
+        return 0;
+    case WM_DPICHANGED:
+        OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_MBUTTONUP:
         SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);

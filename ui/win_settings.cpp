@@ -5,6 +5,7 @@
 #include <shellapi.h>
 
 #include <cstdio>
+#include <string>
 #include <vector>
 
 #include "panel_inputs.h"
@@ -38,14 +39,42 @@ int ReadSettingInt(const std::string& path, const char* section, const char* key
     return static_cast<int>(GetPrivateProfileIntA(section, key, defaultValue, path.c_str()));
 }
 
-void WriteSettingText(const std::string& path, const char* section, const char* key, const char* value)
+bool WriteSettingText(const std::string& path, const char* section, const char* key, const char* value)
 {
-    if (!SettingsPathUsable(path))
-        return;
-    WritePrivateProfileStringA(section, key, value, path.c_str());
+    if (!SettingsPathUsable(path)) {
+        SetLastError(path.empty() ? ERROR_PATH_NOT_FOUND : ERROR_FILENAME_EXCED_RANGE);
+        return false;
+    }
+    return WritePrivateProfileStringA(section, key, value, path.c_str()) != FALSE;
 }
 
 namespace {
+
+// The first key that the last save could not write: the file and the system's error code.
+struct FailedSave {
+    bool failed = false;
+    std::string path;
+    DWORD error = 0;
+};
+FailedSave g_failedSave;
+
+// Writes one key of the save; keeps the first failure.
+void SaveKey(const std::string& path, const char* section, const char* key, const char* value)
+{
+    if (!WriteSettingText(path, section, key, value) && !g_failedSave.failed)
+        g_failedSave = {true, path, GetLastError()};
+}
+
+// The system's text for an error code, without its line end.
+std::string SystemReason(DWORD error)
+{
+    char text[512] = {};
+    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                                  sizeof text, nullptr);
+    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' '))
+        text[--length] = '\0';
+    return length > 0 ? std::string(text) : "Error " + std::to_string(error) + ".";
+}
 
 bool IsChecked(HWND mainWindow, int id)
 {
@@ -103,19 +132,22 @@ void LoadStoredInputs(HWND mainWindow)
     }
 }
 
-void SaveSettings(HWND mainWindow)
+bool SaveSettings(HWND mainWindow)
 {
     const std::string path = CurrentSettingsPath();
+    g_failedSave = FailedSave{};
 
-    WriteSettingText(path, "App", "AppTitle", MainTitle());
-    WriteSettingText(path, "App", "ClassName", MainClassName());
+    SaveKey(path, "App", "AppTitle", MainTitle());
+    SaveKey(path, "App", "ClassName", MainClassName());
 
     ScreenPoint position = StoredPosition(mainWindow);
     char number[24];
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.x));
-    WriteSettingText(path, "Pos", "X", number);
+    SaveKey(path, "Pos", "X", number);
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.y));
-    WriteSettingText(path, "Pos", "Y", number);
+    SaveKey(path, "Pos", "Y", number);
+    const bool topMost = (GetWindowLongPtrA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
+    SaveKey(path, "Pos", kTopMostKey, topMost ? "1" : nullptr); // off: no key, as in a first run's file
 
     for (const PanelInput& input : PanelInputs()) {
         if (input.section == nullptr)
@@ -124,11 +156,22 @@ void SaveSettings(HWND mainWindow)
             // At most the field's first 8 characters are stored.
             char text[kFieldBufferSize] = {};
             GetDlgItemTextA(mainWindow, input.id, text, sizeof text);
-            WriteSettingText(path, input.section, input.key, text);
+            SaveKey(path, input.section, input.key, text);
         } else {
             // A check box, or a pair of radios: the second word when it (the second) is checked.
             const int second = input.kind == InputKind::Check ? input.id : input.id + 10;
-            WriteSettingText(path, input.section, input.key, input.items[IsChecked(mainWindow, second) ? 1 : 0]);
+            SaveKey(path, input.section, input.key, input.items[IsChecked(mainWindow, second) ? 1 : 0]);
         }
     }
+    return !g_failedSave.failed;
+}
+
+void ReportFailedSave()
+{
+    if (!g_failedSave.failed)
+        return;
+    const std::string text = "Your inputs could not be saved to\n" + g_failedSave.path + "\n\n" +
+                             SystemReason(g_failedSave.error) +
+                             "\n\nStart vk from a folder you can write to, or make vk.ini writable.";
+    MessageBoxA(nullptr, text.c_str(), "vk", MB_OK | MB_ICONWARNING);
 }

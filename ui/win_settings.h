@@ -17,12 +17,20 @@ std::string ReadSettingText(const std::string& path, const char* section, const 
 // text without a leading number reads as 0), or defaultValue when missing or the path is too long.
 int ReadSettingInt(const std::string& path, const char* section, const char* key, int defaultValue);
 
-// Creates or replaces one key in place; does nothing when the path is too long. Result not tested.
-void WriteSettingText(const std::string& path, const char* section, const char* key, const char* value);
+// Creates or replaces one key in place, or removes it when value is null. False when the file
+// could not be written or the path is too long for the profile functions, with the reason in
+// GetLastError.
+bool WriteSettingText(const std::string& path, const char* section, const char* key, const char* value);
 
 // Sets the stored inputs into the main window's controls (texts exactly as stored).
 void LoadStoredInputs(HWND mainWindow);
 
 // Writes every setting in the file's fixed order: title, class name, restored position
-// (taskbar-corrected), then the stored inputs in the panel's order.
-void SaveSettings(HWND mainWindow);
+// (taskbar-corrected) and whether the window is kept on top, then the stored inputs in the
+// panel's order. False when any key could not be written; the first failure is kept for
+// ReportFailedSave.
+bool SaveSettings(HWND mainWindow);
+
+// When the last save failed: says so in a message box without owner (the file's path, the
+// system's reason and what the player can do) and returns when the player has closed it.
+void ReportFailedSave();

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -26,6 +27,13 @@ inline std::string Crlf(const std::string& text)
     for (const char c : text)
         out += c == '\n' ? std::string("\r\n") : std::string(1, c);
     return out;
+}
+
+// The display scale the run was started at, in pixels per inch (VK_DPI of tools/wine-run).
+inline int RunDpi()
+{
+    const char* dpi = std::getenv("VKRUN_DPI");
+    return dpi != nullptr ? std::atoi(dpi) : 96;
 }
 
 // Handles every waiting message; true when the quit message was among them.

@@ -78,6 +78,71 @@ TEST_F(Settings, ReferenceFileWrittenBackByteForByte)
     EXPECT_EQ(Ini(), vktest::Crlf(changed));
 }
 
+// "Always on top", the system menu's item after Move: on at once with its tick (the system's low
+// four bits of the command ignored), kept as TopMost=1 for the next start; off again, the file is
+// a first run's again.
+TEST_F(Settings, AlwaysOnTopKeptAcrossRuns)
+{
+    ASSERT_NE(Open(), nullptr);
+    HMENU menu = GetSystemMenu(Window(), FALSE);
+    char text[32] = {};
+    GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
+    const UINT item = GetMenuItemID(menu, 1);
+    ASSERT_TRUE(GetMenuItemID(menu, 0) == SC_MOVE && text == std::string("Always on top") && item < 0xF000 && item % 16 == 0);
+    const auto onTop = [this, item] {
+        return std::make_pair((GetWindowLongPtrA(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
+                              (GetMenuState(GetSystemMenu(Window(), FALSE), item, MF_BYCOMMAND) & MF_CHECKED) != 0);
+    };
+    const auto toggle = [this](WPARAM command) { SendMessageA(Window(), WM_SYSCOMMAND, command, 0); };
+    EXPECT_EQ(onTop(), std::make_pair(false, false));
+    toggle(item);
+    EXPECT_EQ(onTop(), std::make_pair(true, true));
+    Close();
+    std::string file = Ini();
+    EXPECT_NE(file.find("[Pos]\r\nX=20\r\nY=30\r\nTopMost=1\r\n[Chara]"), std::string::npos) << file;
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_EQ(onTop(), std::make_pair(true, true));
+    toggle(item | 2);
+    EXPECT_EQ(onTop(), std::make_pair(false, false));
+    Close();
+    EXPECT_EQ(Ini(), file.erase(file.find("TopMost=1\r\n"), 11));
+}
+
+// vk.ini cannot be written (a directory of that name): once vk.exe's window is gone, one message
+// box without owner names the file, the system's reason and the way out; then vk ends with 0.
+TEST_F(Settings, AFailedSaveIsReportedOnce)
+{
+    ASSERT_TRUE(CreateDirectoryA((Dir() + "\\vk.ini").c_str(), nullptr));
+    char exe[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, exe, MAX_PATH);
+    const std::string vk = std::filesystem::path(exe).replace_filename("vk.exe").string();
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessA(vk.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, Dir().c_str(), &startup, &process));
+    const auto await = [](const char* className, const char* title) { // up to 30 s
+        HWND found = nullptr;
+        for (int i = 0; i < 300 && (found = FindWindowA(className, title)) == nullptr; ++i)
+            Sleep(100);
+        return found;
+    };
+    PostMessageA(await("vk ver2.43a", "vk ver2.43a"), WM_CLOSE, 0, 0);
+    HWND box = await("#32770", "vk");
+    ASSERT_NE(box, nullptr);
+    char message[1024] = {};
+    GetDlgItemTextA(box, 0xFFFF, message, sizeof message); // a message box's text
+    EXPECT_EQ(message, "Your inputs could not be saved to\n" + Dir() + "\\vk.ini\n\nAccess denied.\n\n"
+                       "Start vk from a folder you can write to, or make vk.ini writable.");
+    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0); // a second box would keep it running
+    DWORD status = 99;
+    GetExitCodeProcess(process.hProcess, &status);
+    EXPECT_EQ(status, 0u);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+}
+
 // Files and places that must not stop vk or be damaged: a directory named vk.ini, class names
 // no main window can have, positions off every screen, and working directories too long for the
 // profile functions.

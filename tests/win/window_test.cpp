@@ -1,5 +1,7 @@
 // The main window opened without a settings file: its place and menu, the 34 controls with their
 // lists and fonts, every text whole in its control, minimising, and the file written when it closes.
+#include <algorithm>
+
 #include "fixture.h"
 
 namespace {
@@ -65,9 +67,11 @@ TEST_F(Panel, CreatedWithTheStartUpValues)
 }
 
 // Every control's text, each list's items and each result field's widest texts fit the room their
-// control leaves them, in the control's own font (the Japanese labels are looked at on screenshots).
+// control leaves them, in the control's own font, at the run's display scale (the Japanese labels
+// are looked at on screenshots).
 TEST_F(Panel, EveryTextFitsItsControl)
 {
+    const int dpi = vktest::RunDpi();
     ASSERT_NE(Open(), nullptr);
     for (HWND child = GetWindow(Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
@@ -90,21 +94,63 @@ TEST_F(Panel, EveryTextFitsItsControl)
             info.cbSize = sizeof info;
             GetComboBoxInfo(child, &info);
             room = info.rcItem;
-            room.right -= 3; // the selection's frame and margin
+            room.right -= MulDiv(3, dpi, 96); // the selection's frame and margin
         } else if (lstrcmpiA(className, "Edit") == 0) {
             if (id >= 510 && id <= 740)
                 texts = {"-12.70", "111.56", "-0.580", "---"};
             SendMessageA(child, EM_GETRECT, 0, LPARAM(&room));
         } else {
             // A frame keeps its corners free, a push button its edges; a check box or a radio
-            // draws its 13-pixel mark and half a digit's gap before the text.
-            room.right -= kind == BS_GROUPBOX ? 15 : kind == BS_PUSHBUTTON ? 4 : 13 + width("0") / 2 + 1;
+            // draws its mark (13 pixels at 96 DPI) and half a digit's gap before the text.
+            const int mark = MulDiv(13, dpi, 96) + width("0") / 2 + 1;
+            room.right -= kind == BS_GROUPBOX ? MulDiv(15, dpi, 96) : kind == BS_PUSHBUTTON ? MulDiv(4, dpi, 96) : mark;
         }
         for (const std::string& text : texts)
             EXPECT_LE(width(text), room.right - room.left) << id << " \"" << text << "\"";
         SelectObject(dc, old);
         ReleaseDC(child, dc);
     }
+}
+
+// At the run's display scale: the outer size, three controls' rectangles, the dial's cross-hair
+// above its centre and its wind line's end (field 0: pointing right), and one pointing.
+TEST_F(Panel, LaidOutAtTheDisplaysScale)
+{
+    const struct {
+        int dpi;
+        std::vector<LONG> places; // outer width and height; x, y, width, height of 140, 320, 820
+        POINT centre, upRight;    // the dial's centre; (77, 628) at 96 DPI, 45 degrees up and right
+        int windLength;
+    } scales[] = {
+        {96, {120, 745, 11, 87, 85, 20, 58, 274, 38, 13, 62, 699, 38, 13}, {57, 648}, {77, 628}, 45},
+        {120, {149, 930, 14, 109, 106, 25, 73, 343, 48, 16, 78, 874, 48, 16}, {71, 810}, {96, 785}, 56},
+        {144, {177, 1114, 17, 131, 128, 30, 87, 411, 57, 20, 93, 1049, 57, 20}, {86, 972}, {116, 942}, 68},
+        {192, {234, 1483, 22, 174, 170, 40, 116, 548, 76, 26, 124, 1398, 76, 26}, {114, 1296}, {154, 1256}, 90},
+    };
+    const auto c = std::find_if(std::begin(scales), std::end(scales), [](const auto& s) { return s.dpi == vktest::RunDpi(); });
+    ASSERT_NE(c, std::end(scales));
+    HDC screen = GetDC(nullptr);
+    ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), c->dpi); // the run's display is at that scale
+    ReleaseDC(nullptr, screen);
+    ASSERT_NE(Open(), nullptr);
+    RECT r;
+    GetWindowRect(Window(), &r);
+    std::vector<LONG> places = {r.right - r.left, r.bottom - r.top};
+    for (int id : {IDC_CRIMSON_RING, IDC_DISTANCE, IDC_NAV_SLOPE}) {
+        GetWindowRect(Control(id), &r);
+        MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+        places.insert(places.end(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
+    }
+    EXPECT_EQ(places, c->places);
+    HDC dc = GetDC(Window());
+    const COLORREF pixels[] = {GetPixel(dc, c->centre.x, c->centre.y - c->windLength / 2),
+                               GetPixel(dc, c->centre.x + c->windLength - 1, c->centre.y),
+                               GetPixel(dc, c->centre.x + c->windLength + 2, c->centre.y)};
+    ReleaseDC(Window(), dc);
+    EXPECT_EQ((std::vector<COLORREF>(pixels, pixels + 3)), (std::vector<COLORREF>{0xFF00FF, 0xFFFF00, 0xA0A0A0}));
+    SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c->upRight.x, c->upRight.y));
+    UpdateWindow(Window());
+    EXPECT_EQ(Text(IDC_DIRECTION), "45.00");
 }
 
 // Closed (or its session ended) while minimised, the window stores its restored place.
