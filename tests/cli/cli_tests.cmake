@@ -23,3 +23,8 @@ if(NOT CMAKE_CROSSCOMPILING)
   add_executable(make_dial ${CMAKE_SOURCE_DIR}/tools/make_dial.cpp)
   add_test(NAME dial_picture COMMAND sh -c "$<TARGET_FILE:make_dial> dial.bmp && cmp dial.bmp ${CMAKE_SOURCE_DIR}/res/dial.bmp")
 endif()
+
+# Every table value and formula of the models through 100000 generated rows (both trees).
+add_test(NAME vkcalc.digests COMMAND ${CMAKE_SOURCE_DIR}/tests/cli/digests.sh ${CMAKE_BINARY_DIR}/digests
+         ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:vkcalc>)
+set_tests_properties(vkcalc.digests PROPERTIES TIMEOUT 300)
