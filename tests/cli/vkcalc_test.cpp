@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "batch.h"
 #include "csv.h"
+#include "dispatch.h"
 #include "format.h"
+#include "panel_inputs.h"
 #include "situations.h"
 #include "vkcalc.h"
 
@@ -149,43 +149,38 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
     }
     const CliRun help = Vkcalc({"--club", "2W", "--help", "--bogus"});
     EXPECT_EQ(help.status, 0);
-    for (const char* line : {"Usage: vkcalc [OPTION]...\n", "  --club VALUE        club [1W]\n                      1W, 2W, 3W or 2I",
+    // The start-up values as the panel reads them at start-up, and the lists as they are accepted.
+    for (const char* line : {"  --club VALUE        club [1W]\n                      1W, 2W, 3W or 2I",
                              "  --power VALUE       character power [25]\n                      20 to 35\n",
                              "  --ring              Crimson Ring [not ticked]\n                      a flag",
-                             "  --fairway VALUE     fairway percent [100]\n", "  --beam VALUE        Beam Impact iron [6I]\n",
+                             "  --fairway VALUE     fairway percent [100]\n", "  --distance VALUE    distance, yards [230]\n",
                              "   club,power,spin,ring,fairway,rain,wind,distance,height,\n                      direction,"})
         EXPECT_NE(help.out.find(line), std::string::npos) << line;
 }
 
-// Every situation as one CSV batch: each group's state, its texts exactly and its values to the
-// digits given.
+// Every situation as one CSV batch, the columns in reverse order: each row is the calculator's
+// outcome of the same panel as vkcalc formats it; the first row spelled out.
 TEST(Vkcalc, SituationsAsOneBatch)
 {
-    std::string batch;
-    for (const auto& field : situations::Fields(situations::kSituations[0]))
-        batch += (batch.empty() ? "" : ",") + field.first;
+    std::string batch, expected = kHeader;
     for (const situations::Situation& s : situations::kSituations) {
-        for (const auto& field : situations::Fields(s))
-            batch += (field.first == "club" ? "\n" : ",") + field.second;
+        PanelReading panel = StartupReading();
+        std::string header, row;
+        for (const auto& field : situations::Fields(s)) {
+            ASSERT_TRUE(SetPanelInput(*FindPanelInput(field.first), field.second, panel)) << field.first;
+            header = field.first + (header.empty() ? "" : ",") + header;
+            row = field.second + (header == field.first ? "" : ",") + row;
+        }
+        batch += (batch.empty() ? header + "\n" : "") + row + "\n";
+        AppendOutcomeCsv(expected, Calculate(panel));
+        expected += "\n";
     }
-    const CliRun run = Vkcalc({"--csv"}, batch + "\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    std::istringstream lines(run.out);
-    std::string line;
-    std::getline(lines, line);
-    for (const situations::Situation& s : situations::kSituations) {
-        std::getline(lines, line);
-        std::vector<std::string> cells;
-        std::string error;
-        ASSERT_TRUE(SplitCsvLine(line, cells, error) && cells.size() == 13) << line;
-        for (int g = 0; g < 3; ++g)
-            EXPECT_EQ(cells[2 * g] == "---" && cells[6 + 2 * g].empty(), s.groups[g] == 'C') << line;
-        if (s.group < 0)
-            continue;
-        EXPECT_EQ(cells[2 * s.group] + " " + cells[2 * s.group + 1], std::string(s.driftText) + " " + s.shotText);
-        EXPECT_PRED2(situations::MatchesDigits, s.drift, std::strtod(cells[6 + 2 * s.group].c_str(), nullptr));
-        EXPECT_PRED2(situations::MatchesDigits, s.shot, std::strtod(cells[7 + 2 * s.group].c_str(), nullptr));
-    }
+    const CliRun run = Vkcalc({"--csv"}, batch);
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, expected);
+    EXPECT_EQ(run.out.substr(kHeader.size(), run.out.find('\n', kHeader.size()) - kHeader.size()),
+              "2.7385,77.701,4.2107,87.721,---,---,2.738582726983958,77.701242646701871,4.2107214182767798,"
+              "87.721508469643595,,,");
 }
 
 // The batch on worker threads gives the serial rows in order; blocks end after 4096 lines or
