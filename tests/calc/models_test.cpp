@@ -109,6 +109,9 @@ TEST(ModelSteps, EdgesOfTheSteps)
         {&kBackSpin1WParams, Inputs(30, 100, 0, 1, 0, 0, 0), &T::X1, "0.44"},
         {&kBackSpin2WParams, Inputs(30, 100, 0, 1, 0, 0, 0), &T::X1, "0.5"},
         {&kTomahawk1WParams, Inputs(30, 100, 10, 200, 0, 0, 0), &T::M, "1"},
+        // Back Spin 3W's q = (26 - P) * 0.18181818181818182 (the double nearest 2/11), exactly.
+        {&kBackSpin3WParams, Inputs(20, 100, 0, 200, 0, 0, 0), &T::q, "1.0909090909090908"},
+        {&kBackSpin3WParams, Inputs(37, 100, 0, 200, 0, 0, 0), &T::q, "-2.0000000000000000"},
         // Back Spin 2W's carry pieces at P 20: C(90) 178.2 and C(91) 181.181, C(119) 273.581 and C(120) 277.2.
         {&kBackSpin2WParams, Inputs(20, 100, 0, 180, 0, 0, 0), &T::X2, "90.603824220"},
         {&kBackSpin2WParams, Inputs(20, 100, 0, 277, 0, 0, 0), &T::X2, "119.944736115"},
@@ -139,7 +142,7 @@ TEST(ModelSteps, GrowthRateByDistance)
 }
 
 // q by power: 1W (26 - P) / 10 and 2W (26 - P) / 5 truncated in integers, added to X2 at
-// fairway 100; 3W (26 - P) * 0.18181818181818182 (the double nearest 2/11) not truncated.
+// fairway 100 (the 3W's, not truncated, among the edges of the steps).
 TEST(ModelSteps, BackSpinPowerCorrection)
 {
     for (int p = kMinShotPower; p <= kMaxShotPower; ++p) {
@@ -148,11 +151,6 @@ TEST(ModelSteps, BackSpinPowerCorrection)
         EvaluateShotModel(Inputs(p, 100, 0, 200, 0, 0, 0), kBackSpin2WParams, &w2);
         EXPECT_EQ(std::make_tuple(w1.q, w2.q, w1.shot), std::make_tuple(p >= 36 ? -1.0 : 0.0,
                   p <= 21 ? 1.0 : p <= 30 ? 0.0 : p <= 35 ? -1.0 : -2.0, w1.X2 + w1.q)) << p;
-    }
-    for (const auto& row : {std::make_pair(20, 1.0909090909090908), {26, 0.0}, {37, -2.0}}) {
-        ShotTrace w3;
-        EvaluateShotModel(Inputs(row.first, 100, 0, 200, 0, 0, 0), kBackSpin3WParams, &w3);
-        EXPECT_EQ(w3.q, row.second) << row.first;
     }
 }
 

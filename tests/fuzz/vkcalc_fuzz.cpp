@@ -8,16 +8,6 @@
 
 #include "vkcalc.h"
 
-namespace {
-
-// Lines as the batch reads them: ended by LF, the last one also by the end of the input.
-long Lines(const std::string& text)
-{
-    return std::count(text.begin(), text.end(), '\n') + (!text.empty() && text.back() != '\n');
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const std::string input(reinterpret_cast<const char*>(data), size);
@@ -44,7 +34,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // With --csv an accepted command line is a batch unless it asks for the help or the version.
     const bool batch = count % 2 && status != 2 && std::count(args.begin(), args.end(), "--help") == 0 &&
                        std::count(args.begin(), args.end(), "--version") == 0;
-    if (batch && Lines(out.str()) != std::max(1L, Lines(stdinText)))
+    // Lines as the batch reads them: ended by LF, the last one also by the end of the input.
+    const auto lines = [](const std::string& t) { return std::count(t.begin(), t.end(), '\n') + (!t.empty() && t.back() != '\n'); };
+    if (batch && lines(out.str()) != std::max<std::ptrdiff_t>(1, lines(stdinText)))
         __builtin_trap();
     return 0;
 }

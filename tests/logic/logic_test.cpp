@@ -15,10 +15,7 @@
 #include "settings_values.h"
 
 // A pixel in failure messages as x,y.
-void PrintTo(DialPoint p, std::ostream* os)
-{
-    *os << p.x << "," << p.y;
-}
+void PrintTo(DialPoint p, std::ostream* os) { *os << p.x << "," << p.y; }
 
 namespace {
 
@@ -45,9 +42,8 @@ const KeyRow kKeyTable[] = {
 };
 
 // The procedures that select an edit field's whole text and filter what is typed into it.
-const std::set<ControlProcedure> kEditProcedures = {
-    ControlProcedure::DistanceEdit,  ControlProcedure::HeightEdit,       ControlProcedure::DirectionEdit,
-    ControlProcedure::SlopeEdit,     ControlProcedure::NavDirectionEdit, ControlProcedure::NavSlopeEdit};
+const std::set<ControlProcedure> kEditProcedures = {ControlProcedure::DistanceEdit, ControlProcedure::HeightEdit,
+    ControlProcedure::DirectionEdit, ControlProcedure::SlopeEdit, ControlProcedure::NavDirectionEdit, ControlProcedure::NavSlopeEdit};
 
 TEST(KeyTable, EveryControlAndKeyAndTheMirrors)
 {
