@@ -154,6 +154,7 @@ TEST(ModelSteps, BackSpinPowerCorrection)
     }
 }
 
+// Just beyond the carry columns and far beyond (20 and 37 are served by the worked examples).
 TEST(ShotModelInputs, PowerWithoutACarryColumnGivesError)
 {
     for (ShotModel m : {Tomahawk1W, Tomahawk2W, Tomahawk3W, BackSpin1W, BackSpin2W, BackSpin3W}) {
@@ -162,8 +163,6 @@ TEST(ShotModelInputs, PowerWithoutACarryColumnGivesError)
             EXPECT_EQ(std::make_tuple(r.valid, std::isnan(r.drift), std::isnan(r.shot), std::string(r.driftText) + " " + r.shotText),
                       std::make_tuple(false, true, true, std::string("error error"))) << p;
         }
-        EXPECT_EQ(std::make_pair(m(Inputs(20, 100, 5, 200, 3, 45, 1)).valid, m(Inputs(37, 100, 5, 200, 3, 45, 1)).valid),
-                  std::make_pair(true, true));
     }
 }
 
