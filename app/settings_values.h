@@ -7,8 +7,8 @@
 #include "settings_file.h"
 
 // Defaults of the keys that are missing from the file (or when there is no file).
-constexpr const char* kDefaultTitle = "vk ver2.43a";
-constexpr const char* kDefaultClassName = "vk ver2.43a";
+constexpr const char* kDefaultTitle = "vk ver" VK_VERSION_TEXT;
+constexpr const char* kDefaultClassName = kDefaultTitle;
 constexpr int kDefaultX = 20;
 constexpr int kDefaultY = 30;
 
