@@ -1,6 +1,5 @@
 // Tests of the shot models: the worked examples through the dispatcher and those the panel cannot
-// hold, the edges of the models' steps, inputs beyond every table, and the carry columns against a
-// separate calculation.
+// hold, the edges of the models' steps, and inputs beyond every table.
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -127,11 +126,9 @@ TEST(ModelSteps, EdgesOfTheSteps)
 TEST(ModelSteps, GrowthRateByDistance)
 {
     for (const ShotModelParams* p : {&kTomahawk1WParams, &kBackSpin2WParams, &kTomahawk2IParams}) {
-        ShotTable table;
-        ASSERT_TRUE(BuildShotTable(Inputs(30, 100, 0, 0, 0, 0, 0), *p, &table));
-        const double c90 = table.carry[50];
-        const double c95 = table.carry[55];
         ShotTrace t;
+        EvaluateShotModel(Inputs(30, 100, 0, 0, 0, 0, 0), *p, &t);
+        const double c90 = t.C90, c95 = t.C95;
         const double below[][3] = {{std::nextafter(c90, 0.0), 10, 0}, {c90, 0, 1}, {std::nextafter(c95, 0.0), 0, 1}, {c95, 0, 2}};
         for (const auto& row : below) {
             EvaluateShotModel(Inputs(30, 100, 0, row[0], row[1], 0, 0), *p, &t);
@@ -154,41 +151,6 @@ TEST(ModelSteps, BackSpinPowerCorrectionAndRingReach)
         EXPECT_EQ(w2.q, p <= 21 ? 1.0 : p <= 30 ? 0.0 : p <= 35 ? -1.0 : -2.0) << p;
     }
     EXPECT_TRUE(kBeamImpact6IParams.ringReachFactor == 36.0 / 35.0 && kBeamImpact9IParams.ringReachFactor == 57.0 / 55.0);
-}
-
-// Each carry column against the formula with the exact decimal constants in long double:
-// C(x) = ((x * a + b) * f) * x / 100, f = f0 + 2 (P - 20), or by the ring for the 2I.
-TEST(ShotTable, CarryColumnsAgainstTheFormula)
-{
-    const struct {
-        const ShotModelParams* params;
-        long double a1, b1;
-        int lastX; // a1, b1 up to here; a2, b2 above
-        long double a2, b2, f0, fStep;
-    } shapes[] = {
-        {&kTomahawk1WParams, 0.002L, 0.81L, 120, 0, 0, 250, 2},
-        {&kTomahawk2WParams, 0.001L, 0.92L, 120, 0, 0, 230, 2},
-        {&kTomahawk3WParams, 0.001L, 0.94L, 120, 0, 0, 210, 2},
-        {&kTomahawk2IParams, 0.00187L, 0.85L, 120, 0, 0, 190, 4},
-        {&kBackSpin1WParams, 0.005L, 0.44L, 120, 0, 0, 240, 2},
-        {&kBackSpin2WParams, 0.0045L, 0.495L, 90, 0.005L, 0.45L, 220, 2},
-        {&kBackSpin3WParams, 0.0033333L, 0.601L, 120, 0, 0, 200, 2},
-    };
-    for (const auto& shape : shapes) {
-        const bool byRing = shape.params->column == CarryColumn::ByRing;
-        for (int step = 0; step <= (byRing ? 1 : 17); ++step) {
-            ShotTable table;
-            ASSERT_TRUE(BuildShotTable(Inputs(20 + step, 100, 0, 0, 0, 0, 0, byRing && step == 1), *shape.params, &table));
-            for (int r = 0; r < kShotTableRows; ++r) {
-                const long double x = 40 + r;
-                const bool first = x <= shape.lastX;
-                const long double exact = ((x * (first ? shape.a1 : shape.a2) + (first ? shape.b1 : shape.b2)) *
-                                           (shape.f0 + shape.fStep * step)) * x / 100;
-                EXPECT_LE(std::fabs(static_cast<double>(table.carry[r] - exact)), 8 * std::ldexp(table.carry[r], -53))
-                    << "step " << step << " x " << 40 + r;
-            }
-        }
-    }
 }
 
 TEST(ShotModelInputs, PowerWithoutACarryColumnGivesError)
