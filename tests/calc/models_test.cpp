@@ -7,7 +7,6 @@
 #include <cstring>
 #include <limits>
 
-#include "beam_impact.h"
 #include "dispatch.h"
 #include "panel_inputs.h"
 #include "shot_models.h"
@@ -138,9 +137,8 @@ TEST(ModelSteps, GrowthRateByDistance)
     }
 }
 
-// q by power: 1W (26 - P) / 10 and 2W (26 - P) / 5 truncated in integers, 3W (26 - P) * 2/11;
-// the ring's reach factors 36/35 and 57/55 (its drift factors are their reciprocals).
-TEST(ModelSteps, BackSpinPowerCorrectionAndRingReach)
+// q by power: 1W (26 - P) / 10 and 2W (26 - P) / 5 truncated in integers, 3W (26 - P) * 2/11.
+TEST(ModelSteps, BackSpinPowerCorrection)
 {
     for (int p = kMinShotPower; p <= kMaxShotPower; ++p) {
         ShotTrace w1, w2, w3;
@@ -150,7 +148,6 @@ TEST(ModelSteps, BackSpinPowerCorrectionAndRingReach)
         EXPECT_TRUE(w1.q == (p >= 36 ? -1.0 : 0.0) && w1.shot == w1.X2 + w1.q && w3.q == (26 - p) * (2.0 / 11.0)) << p;
         EXPECT_EQ(w2.q, p <= 21 ? 1.0 : p <= 30 ? 0.0 : p <= 35 ? -1.0 : -2.0) << p;
     }
-    EXPECT_TRUE(kBeamImpact6IParams.ringReachFactor == 36.0 / 35.0 && kBeamImpact9IParams.ringReachFactor == 57.0 / 55.0);
 }
 
 TEST(ShotModelInputs, PowerWithoutACarryColumnGivesError)
