@@ -66,11 +66,11 @@ bool CarryFactor(const ShotInputs& in, const ShotModelParams& p, double* f)
     return true;
 }
 
-// Row r of the interval that holds a key already known to lie inside the column: C(r) <= key <
-// C(r + 1) for C(0) <= key < C(80), or with closedAtTop C(r) < key <= C(r + 1) for C(0) < key
-// <= C(80). The column rises strictly, so halving the interval finds the same row as a scan. A
-// key that matches no row (NaN) ends in the last interval: the index stays in range and the NaN
-// flows on through the interpolation.
+// Row r of the interval that holds a key already known to lie inside the column (C(0) <= key <
+// C(80)): C(r) <= key < C(r + 1), or with closedAtTop C(r) < key <= C(r + 1). The column rises
+// strictly, so halving the interval finds the same row as a scan. A key that matches no row
+// (NaN) ends in the last interval: the index stays in range and the NaN flows on through the
+// interpolation.
 int RowOf(const ShotColumns& table, double key, bool closedAtTop)
 {
     int low = 0;
