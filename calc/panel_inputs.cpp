@@ -105,6 +105,7 @@ constexpr PanelInput RadioPair(const char* name, int id, unsigned R::*checked, c
     return Stored(Radios(name, id, checked, items, start, meaning), stored);
 }
 
+// The inputs in the panel's creation order, which is also the order the settings file keeps.
 constexpr PanelInput kInputs[] = {
     List("power", IDC_POWER, &R::power, kPowers, "25", {"Chara", "Power"}, "character power"),
     List("spin", IDC_SPIN, &R::spin, kSpins, "7", {"Chara", "Spin"}, "character spin"),
@@ -124,34 +125,31 @@ constexpr PanelInput kInputs[] = {
     RadioPair("beam", IDC_BEAM_6I, &R::beam, kIrons, "6I", {"Beam", "Club"}, "Beam Impact iron"),
 };
 
-constexpr bool SameText(const char* a, const char* b)
+// True when input's start is a value it can hold: one of its items, or a field text of 1 to
+// kFieldTextMax characters that its typing lets through (a check box has none to hold).
+constexpr bool StartFits(const PanelInput& input)
 {
-    while (*a != '\0' && *a == *b) {
-        ++a;
-        ++b;
+    if (input.kind == InputKind::Text) {
+        std::size_t length = 0;
+        while (input.start[length] != '\0' &&
+               FilterAccepts(input.filter, static_cast<unsigned char>(input.start[length]))) {
+            ++length;
+        }
+        return input.start[length] == '\0' && length >= 1 && length <= kFieldTextMax;
     }
-    return *a == *b;
+    for (int i = 0; i < input.itemCount; ++i) {
+        if (std::string_view(input.start) == input.items[i]) {
+            return true;
+        }
+    }
+    return input.kind == InputKind::Check;
 }
 
-// True when each start value is one its input can hold: an item of its list or radios, or a
-// field text of 1 to kFieldTextMax characters that its typing lets through. So a start and a
-// meaning given in each other's place do not compile.
+// So a start and a meaning given in each other's place do not compile.
 constexpr bool EveryStartFits()
 {
     for (const PanelInput& input : kInputs) {
-        bool fits = input.kind == InputKind::Check;
-        for (int i = 0; i < input.itemCount && !fits; ++i) {
-            fits = SameText(input.start, input.items[i]);
-        }
-        if (input.kind == InputKind::Text) {
-            std::size_t length = 0;
-            while (input.start[length] != '\0' &&
-                   FilterAccepts(input.filter, static_cast<unsigned char>(input.start[length]))) {
-                ++length;
-            }
-            fits = input.start[length] == '\0' && length >= 1 && length <= kFieldTextMax;
-        }
-        if (!fits) {
+        if (!StartFits(input)) {
             return false;
         }
     }
