@@ -8,8 +8,6 @@
 
 // Size of the buffers that stored texts are read into: at most 254 characters are taken.
 constexpr std::size_t kSettingBufferSize = 255;
-// Size of the buffers that field texts are read into: at most 8 characters are stored.
-constexpr std::size_t kFieldBufferSize = 9;
 // Longest path, in characters, that the profile functions accept (MAX_PATH less the terminator).
 constexpr std::size_t kMaxProfilePath = 259;
 

@@ -97,7 +97,7 @@ void LoadStoredInputs(HWND mainWindow)
                 Tick(mainWindow, input.id);
             break;
         case InputKind::Radios:
-            Tick(mainWindow, input.id + 10 * StoredChoice(input, stored.c_str()));
+            Tick(mainWindow, input.id + kRadioStep * StoredChoice(input, stored.c_str()));
             break;
         }
     }
@@ -107,27 +107,27 @@ void SaveSettings(HWND mainWindow)
 {
     const std::string path = CurrentSettingsPath();
 
-    WriteSettingText(path, "App", "AppTitle", MainTitle());
-    WriteSettingText(path, "App", "ClassName", MainClassName());
+    WriteSettingText(path, kTitleKey.section, kTitleKey.key, MainTitle());
+    WriteSettingText(path, kClassNameKey.section, kClassNameKey.key, MainClassName());
 
     ScreenPoint position = StoredPosition(mainWindow);
     char number[24];
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.x));
-    WriteSettingText(path, "Pos", "X", number);
+    WriteSettingText(path, kPosXKey.section, kPosXKey.key, number);
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.y));
-    WriteSettingText(path, "Pos", "Y", number);
+    WriteSettingText(path, kPosYKey.section, kPosYKey.key, number);
 
     for (const PanelInput& input : PanelInputs()) {
         if (input.section == nullptr)
             continue;
         if (input.kind == InputKind::List || input.kind == InputKind::Text) {
-            // At most the field's first 8 characters are stored.
+            // At most the field's first kFieldTextMax characters are stored.
             char text[kFieldBufferSize] = {};
             GetDlgItemTextA(mainWindow, input.id, text, sizeof text);
             WriteSettingText(path, input.section, input.key, text);
         } else {
             // A check box, or a pair of radios: the second word when it (the second) is checked.
-            const int second = input.kind == InputKind::Check ? input.id : input.id + 10;
+            const int second = input.kind == InputKind::Check ? input.id : input.id + kRadioStep;
             WriteSettingText(path, input.section, input.key, input.items[IsChecked(mainWindow, second) ? 1 : 0]);
         }
     }

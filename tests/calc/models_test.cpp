@@ -8,7 +8,6 @@
 #include <limits>
 #include <tuple>
 
-#include "beam_impact.h"
 #include "dispatch.h"
 #include "panel_inputs.h"
 #include "shot_models.h"
@@ -128,11 +127,9 @@ TEST(ModelSteps, EdgesOfTheSteps)
 TEST(ModelSteps, GrowthRateByDistance)
 {
     for (const ShotModelParams* p : {&kTomahawk1WParams, &kBackSpin2WParams, &kTomahawk2IParams}) {
-        ShotTable table;
-        ASSERT_TRUE(BuildShotTable(Inputs(30, 100, 0, 0, 0, 0, 0), *p, &table));
-        const double c90 = table.carry[50];
-        const double c95 = table.carry[55];
         ShotTrace t;
+        EvaluateShotModel(Inputs(30, 100, 0, 0, 0, 0, 0), *p, &t);
+        const double c90 = t.C90, c95 = t.C95;
         const double below[][3] = {{std::nextafter(c90, 0.0), 10, 0}, {c90, 0, 1}, {std::nextafter(c95, 0.0), 0, 1}, {c95, 0, 2}};
         for (const auto& row : below) {
             EvaluateShotModel(Inputs(30, 100, 0, row[0], row[1], 0, 0), *p, &t);
