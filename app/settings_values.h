@@ -1,17 +1,11 @@
-// Values of the settings file that the start-up needs without the platform: the defaults of the
-// class name, title and position, and where the main window is created.
+// What the start-up needs without the platform: the main window's size, and the place it is
+// created at from the stored position (the keys and their defaults are in panel_inputs.h).
 #pragma once
 
 #include <cstddef>
 
 #include "dpi_scale.h"
 #include "settings_file.h"
-
-// Defaults of the keys that are missing from the file (or when there is no file).
-constexpr const char* kDefaultTitle = "vk ver2.43a";
-constexpr const char* kDefaultClassName = "vk ver2.43a";
-constexpr int kDefaultX = 20;
-constexpr int kDefaultY = 30;
 
 // Outer size of the main window in pixels at 96 DPI, title bar and frame included.
 constexpr int kMainWidth = 120;

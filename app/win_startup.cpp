@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "panel_inputs.h"
 #include "settings_values.h"
 #include "win_dpi.h"
 #include "win_main_window.h"
@@ -49,7 +50,7 @@ ScreenPoint VisiblePosition(int x, int y, PixelSize size)
 ATOM RegisterMainClass(HINSTANCE instance)
 {
     const std::string path = CurrentSettingsPath();
-    std::string className = ReadSettingText(path, "App", "ClassName", kDefaultClassName);
+    std::string className = ReadSettingText(path, kClassNameKey.section, kClassNameKey.key, kDefaultClassName);
 
     // A stored name that cannot be registered (empty) or that names a class the process already
     // has (the panel's own "Edit", "Button", ...) would keep vk from ever showing its window, or
@@ -81,7 +82,8 @@ ATOM RegisterMainClass(HINSTANCE instance)
 
 void LoadMainTitle()
 {
-    SetMainWindowNames(MainClassName(), ReadSettingText(CurrentSettingsPath(), "App", "AppTitle", kDefaultTitle));
+    SetMainWindowNames(MainClassName(),
+                       ReadSettingText(CurrentSettingsPath(), kTitleKey.section, kTitleKey.key, kDefaultTitle));
 }
 
 bool ClaimSingleInstance()
@@ -94,9 +96,9 @@ bool ClaimSingleInstance()
 HWND OpenMainWindow(HINSTANCE instance, int showCommand)
 {
     const std::string path = CurrentSettingsPath();
-    int y = ReadSettingInt(path, "Pos", "Y", kDefaultY);
-    int x = ReadSettingInt(path, "Pos", "X", kDefaultX);
-    const bool topMost = ReadSettingInt(path, "Pos", kTopMostKey, 0) == 1;
+    int y = ReadSettingInt(path, kPosYKey.section, kPosYKey.key, kDefaultY);
+    int x = ReadSettingInt(path, kPosXKey.section, kPosXKey.key, kDefaultX);
+    const bool topMost = ReadSettingInt(path, kTopMostKey.section, kTopMostKey.key, 0) == 1;
     const PixelSize size = MainSizeAt(ScreenDpi());
     ScreenPoint place = VisiblePosition(x, y, size);
 

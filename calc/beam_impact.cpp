@@ -1,14 +1,25 @@
 // The Beam Impact model: height and along-wind corrected carry looked up in the reach table.
 //
 // Arithmetic is double, one rounded operation at a time, in the order written.
-#include "beam_impact.h"
-
 #include <iterator>
 
 #include "shot_models.h"
 #include "table_shot_model.h"
 
 namespace {
+
+// Rows of the reach table: shot percentages 0, 5, ..., 110.
+constexpr int kReachRows = 23;
+
+// What differs between the two irons.
+struct BeamImpactParams {
+    double alongWindRate;     // c1, along-wind correction per yard and wind unit
+    double driftRate;         // c2, drift per yard and lateral unit
+    double ringDriftFactor;   // c3, drift factor with the Crimson Ring
+    double ringReachFactor;   // c4, scale of the carry column with the Crimson Ring
+    double fairwayShotFactor; // c5, relative shot increase per fairway point below 100
+    int carryColumn;          // 0: 6I, 1: 9I
+};
 
 // Carry in yards at shot percentage 5 * i: 6I, 9I. Both columns rise strictly.
 constexpr double kReachCarry[][2] = {
@@ -36,17 +47,8 @@ static_assert(k6I.ringDriftFactor == 1.0 / k6I.ringReachFactor && k9I.ringDriftF
                   k9I.carryColumn == 1,
               "Beam Impact parameters in their places");
 
-} // namespace
-
-const BeamImpactParams kBeamImpact6IParams = k6I;
-const BeamImpactParams kBeamImpact9IParams = k9I;
-
-double ReachCarry(int row, int carryColumn)
-{
-    return kReachCarry[row][carryColumn];
-}
-
-ShotResult EvaluateBeamImpact(const ShotInputs& in, const BeamImpactParams& p, BeamTrace* trace)
+// Runs the Beam Impact steps with one iron's parameters.
+ShotResult EvaluateBeamImpact(const ShotInputs& in, const BeamImpactParams& p)
 {
     const double d = in.distance;
     const double h = in.height;
@@ -105,13 +107,11 @@ ShotResult EvaluateBeamImpact(const ShotInputs& in, const BeamImpactParams& p, B
     const double fairwayGap = static_cast<double>(100LL - in.fairway);
     const double shot = (pct * p.fairwayShotFactor) * fairwayGap + pct;
 
-    if (trace != nullptr) {
-        *trace = BeamTrace{wx, wy, ha, a, t, e, pct, drift, shot};
-    }
-
     // Step 10: texts.
     return MakeShotResult(drift, shot);
 }
 
-ShotResult BeamImpact6I(const ShotInputs& in) { return EvaluateBeamImpact(in, kBeamImpact6IParams); }
-ShotResult BeamImpact9I(const ShotInputs& in) { return EvaluateBeamImpact(in, kBeamImpact9IParams); }
+} // namespace
+
+ShotResult BeamImpact6I(const ShotInputs& in) { return EvaluateBeamImpact(in, k6I); }
+ShotResult BeamImpact9I(const ShotInputs& in) { return EvaluateBeamImpact(in, k9I); }

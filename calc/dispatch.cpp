@@ -6,23 +6,23 @@
 #include <iterator>
 
 #include "field_parse.h"
+#include "panel_inputs.h"
 #include "shot_models.h"
 
 namespace {
 
-// Field texts are read into buffers of 9 characters: at most the first 8 are used.
-constexpr std::size_t kFieldChars = 8;
-
+// A field's text as the panel reads it: through a buffer, so that at most its first
+// kFieldTextMax characters count.
 struct FieldText {
-    char text[kFieldChars + 1];
+    char text[kFieldBufferSize];
 };
 
 FieldText CutField(const std::string& text)
 {
     FieldText field{};
     // Copy up to the first NUL as well: the panel's text ends there.
-    std::strncpy(field.text, text.c_str(), kFieldChars);
-    field.text[kFieldChars] = '\0';
+    std::strncpy(field.text, text.c_str(), kFieldTextMax);
+    field.text[kFieldTextMax] = '\0';
     return field;
 }
 
@@ -79,8 +79,8 @@ ShotInputs ReadShotInputs(const PanelReading& panel)
         in.fairway -= 2;
     }
 
-    // Power: 2 more with the Crimson Ring. Eight characters hold at most 8 digits, so the sum
-    // cannot overflow; the guard keeps that true for any text.
+    // Power: 2 more with the Crimson Ring. A field's kFieldTextMax characters hold a number far
+    // below the int limit, so the sum cannot overflow; the guard keeps that true for any text.
     in.power = ParseFieldInt(CutField(panel.power).text);
     if (panel.crimsonRing && in.power <= INT_MAX - 2) {
         in.power += 2;

@@ -9,8 +9,9 @@
 constexpr int kCalcCommandId = 19;
 
 // Everything the dispatcher reads from the panel, as the panel returns it (the start-up panel is
-// StartupReading of panel_inputs.h). Texts are those of the controls; only their first 8
-// characters are used. A radio group's check states are bits, bit i for its radio i.
+// StartupReading of panel_inputs.h). Texts are those of the controls; only their first
+// kFieldTextMax characters (panel_inputs.h) are used. A radio group's check states are bits,
+// bit i for its radio i.
 struct PanelReading {
     std::string power, spin, club, windPower, distance, height, direction, slope;
     bool crimsonRing = false;

@@ -1,11 +1,12 @@
-// Leading-number parsing of field texts: a scanner of our own, so that only decimal notation is read.
+// Leading-number parsing of field texts: our own scan of where a number starts, so that only decimal
+// notation is read, and the library's locale-free conversion of the number.
 #include "field_parse.h"
 
+#include <charconv>
 #include <climits>
-#include <cstdint>
-#include <cstdlib>
-#include <iterator>
-#include <string>
+#include <cstring>
+#include <limits>
+#include <system_error>
 
 namespace {
 
@@ -20,13 +21,36 @@ bool IsDigit(char c)
     return c >= '0' && c <= '9';
 }
 
-// Integers below 2^53 and the powers of ten up to 10^22 are exact doubles.
-constexpr uint64_t kExactIntegerLimit = (uint64_t{1} << 53) - 1;
-constexpr double kPowersOfTen[] = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-};
-constexpr int kExactPowers = static_cast<int>(std::size(kPowersOfTen)) - 1;
+// The power of ten of the first non-zero digit of a number in decimal notation running from
+// p to end (digits, at most one point, an optional exponent): 0 or more for a magnitude of at
+// least 1, negative below. The exponent is capped far beyond any text's length, which keeps the
+// sign right.
+long long LeadingPower(const char* p, const char* end)
+{
+    long long power = 0;
+    bool found = false;
+    for (; p != end && IsDigit(*p); ++p) {
+        power += found ? 1 : 0;
+        found = found || *p != '0';
+    }
+    if (p != end && *p == '.') {
+        for (++p; p != end && IsDigit(*p); ++p) {
+            power -= found ? 0 : 1;
+            found = found || *p != '0';
+        }
+    }
+    if (p != end && (*p == 'e' || *p == 'E')) {
+        ++p;
+        const bool negative = *p == '-';
+        p += (*p == '-' || *p == '+') ? 1 : 0;
+        long long exponent = 0;
+        for (; p != end && IsDigit(*p); ++p) {
+            exponent = exponent < 1'000'000'000'000'000 ? exponent * 10 + (*p - '0') : exponent;
+        }
+        power += negative ? -exponent : exponent;
+    }
+    return power;
+}
 
 } // namespace
 
@@ -63,77 +87,24 @@ double ParseFieldDouble(const char* text)
     while (IsSpace(*p)) {
         ++p;
     }
-    const char* start = p;
-    bool negative = false;
-    if (*p == '+' || *p == '-') {
-        negative = (*p == '-');
-        ++p;
-    }
-
-    // Mantissa: digits, at most one point, at least one digit in all. Its digits are also
-    // gathered as an integer while that stays exact in a double (below 2^53).
-    int digits = 0;
-    uint64_t mantissa = 0;
-    bool mantissaExact = true;
-    int scale = 0; // power of ten of the gathered integer
-    auto gather = [&](char c, bool afterPoint) {
-        ++digits;
-        if (mantissaExact && mantissa <= (kExactIntegerLimit - 9) / 10) {
-            mantissa = mantissa * 10 + static_cast<uint64_t>(c - '0');
-            scale -= afterPoint ? 1 : 0;
-        } else if (c != '0' || afterPoint) {
-            mantissaExact = false; // more digits than a double holds exactly
-        } else if (scale < kExactPowers) {
-            ++scale; // a trailing integer zero only scales
-        } else {
-            mantissaExact = false;
-        }
-    };
-    while (IsDigit(*p)) {
-        gather(*p++, false);
-    }
-    if (*p == '.') {
-        ++p;
-        while (IsDigit(*p)) {
-            gather(*p++, true);
-        }
-    }
-    if (digits == 0) {
+    // The conversion takes a '-' but not a '+'; after either sign a digit or a point and a digit
+    // must follow, so that words ("inf", "nan") and a second sign read as no number.
+    const char* number = *p == '+' ? p + 1 : p;
+    const char* digits = (*p == '+' || *p == '-') ? p + 1 : p;
+    if (!IsDigit(*digits) && !(*digits == '.' && IsDigit(digits[1]))) {
         return 0.0;
     }
 
-    // Exponent: taken only when at least one digit follows the letter and its sign.
-    if (*p == 'e' || *p == 'E') {
-        const char* q = p + 1;
-        bool exponentNegative = false;
-        if (*q == '+' || *q == '-') {
-            exponentNegative = (*q == '-');
-            ++q;
-        }
-        if (IsDigit(*q)) {
-            int exponent = 0;
-            while (IsDigit(*q)) {
-                if (exponent < 100000) {
-                    exponent = exponent * 10 + (*q - '0');
-                }
-                ++q;
-            }
-            scale += exponentNegative ? -exponent : exponent;
-            p = q;
-        }
+    // Decimal notation only (no hexadecimal), correctly rounded, in no locale's way.
+    const char* end = number + std::strlen(number);
+    double value = 0.0;
+    const std::from_chars_result read = std::from_chars(number, end, value, std::chars_format::general);
+    if (read.ec == std::errc::result_out_of_range) {
+        // Beyond the double range the conversion leaves value alone; the C library's gives
+        // +/-infinity above the range and +/-0 below it.
+        const bool above = LeadingPower(digits, read.ptr) >= 0;
+        const double magnitude = above ? std::numeric_limits<double>::infinity() : 0.0;
+        value = *number == '-' ? -magnitude : magnitude;
     }
-
-    // Exact case: an integer below 2^53 and a power of ten up to 10^22 are both exact doubles,
-    // so one multiplication or division gives the correctly rounded value, the same double the
-    // C library's conversion returns. This is the common case of the panel's short texts.
-    if (mantissaExact && scale >= -kExactPowers && scale <= kExactPowers) {
-        const double m = static_cast<double>(mantissa);
-        const double value = scale >= 0 ? m * kPowersOfTen[scale] : m / kPowersOfTen[-scale];
-        return negative ? -value : value;
-    }
-
-    // Otherwise the scanned text, plain decimal notation, goes to the C library's conversion.
-    // Field texts are short, so the copy stays in the string's own small buffer.
-    const std::string number(start, p);
-    return std::strtod(number.c_str(), nullptr);
+    return value;
 }

@@ -9,5 +9,6 @@ int ParseFieldInt(const char* text);
 // with at most one point (at least one digit in all), then an optional exponent ("e" or "E",
 // optional sign, at least one digit). 0 when there is no number. Only decimal notation is read:
 // "inf", "nan" and hexadecimal texts give 0 (or the leading "0" of "0x..").
-// Magnitudes beyond the double range give +/-infinity, as the C library's conversion does.
+// Magnitudes beyond the double range give +/-infinity, and those below its smallest +/-0, as the
+// C library's conversion does; the decimal point is '.' whatever the locale.
 double ParseFieldDouble(const char* text);

@@ -7,48 +7,155 @@
 
 namespace {
 
-const char* const kPowers[] = {"20", "21", "22", "23", "24", "25", "26", "27",
-                               "28", "29", "30", "31", "32", "33", "34", "35"};
-const char* const kSpins[] = {"7"};
-const char* const kClubs[] = {"1W", "2W", "3W", "2I"};
-const char* const kRingWords[] = {"unchecked", "checked"};
-const char* const kFairways[] = {"100", "95", "90", "85", "80", "75"};
-const char* const kWinds[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
-const char* const kIrons[] = {"6I", "9I"};
+constexpr const char* kPowers[] = {"20", "21", "22", "23", "24", "25", "26", "27",
+                                   "28", "29", "30", "31", "32", "33", "34", "35"};
+constexpr const char* kSpins[] = {"7"};
+constexpr const char* kClubs[] = {"1W", "2W", "3W", "2I"};
+constexpr const char* kRingWords[] = {"unchecked", "checked"};
+constexpr const char* kFairways[] = {"100", "95", "90", "85", "80", "75"};
+constexpr const char* kWinds[] = {"1", "2", "3", "4", "5", "6", "7", "8", "9"};
+constexpr const char* kIrons[] = {"6I", "9I"};
 
-#define VK_ITEMS(items) items, static_cast<int>(std::size(items))
+static_assert(IDC_FAIRWAY_75 == IDC_FAIRWAY_100 + 5 * kRadioStep && IDC_BEAM_9I == IDC_BEAM_6I + kRadioStep,
+              "the radios of a group lie kRadioStep apart");
 
 using R = PanelReading;
-constexpr CharFilter kNoFilter = CharFilter::None;
 
-const PanelInput kInputs[] = {
-    {"power", IDC_POWER, InputKind::List, "Chara", "Power", VK_ITEMS(kPowers), "25", 0, kNoFilter, &R::power,
-     nullptr, nullptr, "character power"},
-    {"spin", IDC_SPIN, InputKind::List, "Chara", "Spin", VK_ITEMS(kSpins), "7", 0, kNoFilter, &R::spin, nullptr,
-     nullptr, "character spin"},
-    {"club", IDC_CLUB, InputKind::List, "Chara", "Club", VK_ITEMS(kClubs), "1W", 0, kNoFilter, &R::club, nullptr,
-     nullptr, "club"},
-    {"ring", IDC_CRIMSON_RING, InputKind::Check, "Chara", "CrimsonRing", VK_ITEMS(kRingWords), "unchecked", 0,
-     kNoFilter, nullptr, &R::crimsonRing, nullptr, "Crimson Ring"},
-    {"rain", IDC_RAIN, InputKind::Check, nullptr, nullptr, nullptr, 0, nullptr, 0, kNoFilter, nullptr, &R::rain,
-     nullptr, "Rain / Snow"},
-    {"fairway", IDC_FAIRWAY_100, InputKind::Radios, nullptr, nullptr, VK_ITEMS(kFairways), "100", 0, kNoFilter,
-     nullptr, nullptr, &R::fairway, "fairway percent"},
-    {"wind", IDC_WIND_POWER, InputKind::List, "Situation", "WindPower", VK_ITEMS(kWinds), "1", 0, kNoFilter,
-     &R::windPower, nullptr, nullptr, "wind power"},
-    {"distance", IDC_DISTANCE, InputKind::Text, "Situation", "Distance", nullptr, 0, "230", 0, CharFilter::Unsigned,
-     &R::distance, nullptr, nullptr, "distance, yards"},
-    {"height", IDC_HEIGHT, InputKind::Text, "Situation", "Height", nullptr, 0, "0", 0, CharFilter::Signed,
-     &R::height, nullptr, nullptr, "height difference, metres"},
-    {"direction", IDC_DIRECTION, InputKind::Text, "Situation", "Direction", nullptr, 0, "0", IDC_NAV_DIRECTION,
-     CharFilter::Signed, &R::direction, nullptr, nullptr, "wind direction, degrees"},
-    {"slope", IDC_SLOPE, InputKind::Text, "Situation", "Slope", nullptr, 0, "0", IDC_NAV_SLOPE, CharFilter::Signed,
-     &R::slope, nullptr, nullptr, "slope"},
-    {"beam", IDC_BEAM_6I, InputKind::Radios, "Beam", "Club", VK_ITEMS(kIrons), "6I", 0, kNoFilter, nullptr, nullptr,
-     &R::beam, "Beam Impact iron"},
+// ---- The factories: one per kind, each taking what that kind reads. ----
+
+// What every input has.
+constexpr PanelInput Input(InputKind kind, const char* name, int id, const char* meaning)
+{
+    PanelInput input;
+    input.kind = kind;
+    input.name = name;
+    input.id = id;
+    input.meaning = meaning;
+    return input;
+}
+
+// input, kept in the settings file under stored.
+constexpr PanelInput Stored(PanelInput input, SettingKey stored)
+{
+    input.section = stored.section;
+    input.key = stored.key;
+    return input;
+}
+
+// input with its items and the one it starts at.
+template <std::size_t N>
+constexpr PanelInput WithItems(PanelInput input, const char* const (&items)[N], const char* start)
+{
+    input.items = items;
+    input.itemCount = static_cast<int>(N);
+    input.start = start;
+    return input;
+}
+
+// A drop-down list of items, at start when the program starts.
+template <std::size_t N>
+constexpr PanelInput List(const char* name, int id, std::string R::*text, const char* const (&items)[N],
+                          const char* start, SettingKey stored, const char* meaning)
+{
+    PanelInput input = Stored(WithItems(Input(InputKind::List, name, id, meaning), items, start), stored);
+    input.text = text;
+    return input;
+}
+
+// An edit field whose typing passes filter, holding start when the program starts.
+constexpr PanelInput Text(const char* name, int id, std::string R::*text, CharFilter filter, const char* start,
+                          SettingKey stored, const char* meaning)
+{
+    PanelInput input = Stored(Input(InputKind::Text, name, id, meaning), stored);
+    input.text = text;
+    input.filter = filter;
+    input.start = start;
+    return input;
+}
+
+// A check box, unticked when the program starts and not stored.
+constexpr PanelInput Check(const char* name, int id, bool R::*ticked, const char* meaning)
+{
+    PanelInput input = Input(InputKind::Check, name, id, meaning);
+    input.ticked = ticked;
+    return input;
+}
+
+// A stored check box: words[1] is stored when it is ticked, words[0] (also the default) when not.
+constexpr PanelInput Check(const char* name, int id, bool R::*ticked, const char* const (&words)[2],
+                           SettingKey stored, const char* meaning)
+{
+    return Stored(WithItems(Check(name, id, ticked, meaning), words, words[0]), stored);
+}
+
+// A group of radios, one per item from id on, kRadioStep apart, start checked; not stored.
+template <std::size_t N>
+constexpr PanelInput Radios(const char* name, int id, unsigned R::*checked, const char* const (&items)[N],
+                            const char* start, const char* meaning)
+{
+    PanelInput input = WithItems(Input(InputKind::Radios, name, id, meaning), items, start);
+    input.checked = checked;
+    return input;
+}
+
+// A stored pair of radios: the second item is stored when the second radio is checked.
+constexpr PanelInput RadioPair(const char* name, int id, unsigned R::*checked, const char* const (&items)[2],
+                               const char* start, SettingKey stored, const char* meaning)
+{
+    return Stored(Radios(name, id, checked, items, start, meaning), stored);
+}
+
+// The inputs in the panel's creation order, which is also the order the settings file keeps.
+constexpr PanelInput kInputs[] = {
+    List("power", IDC_POWER, &R::power, kPowers, "25", {"Chara", "Power"}, "character power"),
+    List("spin", IDC_SPIN, &R::spin, kSpins, "7", {"Chara", "Spin"}, "character spin"),
+    List("club", IDC_CLUB, &R::club, kClubs, "1W", {"Chara", "Club"}, "club"),
+    Check("ring", IDC_CRIMSON_RING, &R::crimsonRing, kRingWords, {"Chara", "CrimsonRing"}, "Crimson Ring"),
+    Check("rain", IDC_RAIN, &R::rain, "Rain / Snow"),
+    Radios("fairway", IDC_FAIRWAY_100, &R::fairway, kFairways, "100", "fairway percent"),
+    List("wind", IDC_WIND_POWER, &R::windPower, kWinds, "1", {"Situation", "WindPower"}, "wind power"),
+    Text("distance", IDC_DISTANCE, &R::distance, CharFilter::Unsigned, "230", {"Situation", "Distance"},
+         "distance, yards"),
+    Text("height", IDC_HEIGHT, &R::height, CharFilter::Signed, "0", {"Situation", "Height"},
+         "height difference, metres"),
+    Text("direction", IDC_DIRECTION, &R::direction, CharFilter::Signed, "0", {"Situation", "Direction"},
+         "wind direction, degrees").MirroredIn(IDC_NAV_DIRECTION),
+    Text("slope", IDC_SLOPE, &R::slope, CharFilter::Signed, "0", {"Situation", "Slope"}, "slope")
+        .MirroredIn(IDC_NAV_SLOPE),
+    RadioPair("beam", IDC_BEAM_6I, &R::beam, kIrons, "6I", {"Beam", "Club"}, "Beam Impact iron"),
 };
 
-#undef VK_ITEMS
+// True when input's start is a value it can hold: one of its items, or a field text of 1 to
+// kFieldTextMax characters that its typing lets through (a check box has none to hold).
+constexpr bool StartFits(const PanelInput& input)
+{
+    if (input.kind == InputKind::Text) {
+        std::size_t length = 0;
+        while (input.start[length] != '\0' &&
+               FilterAccepts(input.filter, static_cast<unsigned char>(input.start[length]))) {
+            ++length;
+        }
+        return input.start[length] == '\0' && length >= 1 && length <= kFieldTextMax;
+    }
+    for (int i = 0; i < input.itemCount; ++i) {
+        if (std::string_view(input.start) == input.items[i]) {
+            return true;
+        }
+    }
+    return input.kind == InputKind::Check;
+}
+
+// So a start and a meaning given in each other's place do not compile.
+constexpr bool EveryStartFits()
+{
+    for (const PanelInput& input : kInputs) {
+        if (!StartFits(input)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(EveryStartFits(), "every start value is one its input can hold");
 
 char FoldCase(char c)
 {
@@ -88,10 +195,10 @@ PanelReading StartupReading()
 {
     PanelReading panel;
     for (const PanelInput& input : kInputs) {
-        if (input.text != nullptr) {
+        if (input.kind == InputKind::List || input.kind == InputKind::Text) {
             panel.*input.text = input.start;
         }
-        for (int i = 0; i < input.itemCount && input.checked != nullptr; ++i) {
+        for (int i = 0; i < input.itemCount && input.kind == InputKind::Radios; ++i) {
             if (std::string_view(input.items[i]) == input.start) {
                 panel.*input.checked = 1u << i;
             }
@@ -115,7 +222,7 @@ bool SetPanelInput(const PanelInput& input, std::string_view value, PanelReading
     }
     for (int i = 0; i < input.itemCount; ++i) {
         if (SameItem(value, input.items[i])) {
-            if (input.text != nullptr) {
+            if (input.kind == InputKind::List) {
                 panel.*input.text = input.items[i];
             } else {
                 panel.*input.checked = 1u << i;
@@ -129,12 +236,4 @@ bool SetPanelInput(const PanelInput& input, std::string_view value, PanelReading
 int StoredChoice(const PanelInput& input, const char* stored)
 {
     return stored[0] == input.items[1][0] ? 1 : 0;
-}
-
-bool FilterAccepts(CharFilter filter, std::uintptr_t code)
-{
-    if (filter == CharFilter::None || (code >= '0' && code <= '9') || code == '.' || code == 8) {
-        return true;
-    }
-    return code == '-' && filter == CharFilter::Signed;
 }

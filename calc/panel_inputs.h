@@ -1,6 +1,7 @@
 // The panel's input controls as data, in the manner of a settings schema: per input its control,
-// settings key, kind, items, start-up value and typing filter. The list fillers, loading and
-// saving the stored inputs, the start-up panel reading and vkcalc's options all read it.
+// settings key, kind, items, start-up value and typing filter, and beside them the facts every
+// reader of a control or of the settings file shares. The list fillers, loading and saving the
+// settings, the start-up panel reading and vkcalc's options all read it.
 #pragma once
 
 #include <cstddef>
@@ -10,11 +11,38 @@
 
 #include "dispatch.h"
 
+// A field's text is read through a buffer of kFieldBufferSize characters, its terminator
+// included: at most kFieldTextMax characters count for calculating, mirroring and saving.
+constexpr std::size_t kFieldTextMax = 8;
+constexpr std::size_t kFieldBufferSize = kFieldTextMax + 1;
+
+// The radios of a group are the controls id, id + kRadioStep, id + 2 * kRadioStep, ...
+constexpr int kRadioStep = 10;
+
+// A key of the settings file vk.ini.
+struct SettingKey {
+    const char* section;
+    const char* key;
+};
+
+// The settings file's keys besides the inputs, and the values taken when they are missing: the
+// window's title and class name (both the program's name and version) and its left and top.
+constexpr SettingKey kTitleKey{"App", "AppTitle"};
+constexpr SettingKey kClassNameKey{"App", "ClassName"};
+constexpr SettingKey kPosXKey{"Pos", "X"};
+constexpr SettingKey kPosYKey{"Pos", "Y"};
+// Whether the window is kept above all others: "1" while on, no key while off.
+constexpr SettingKey kTopMostKey{"Pos", "TopMost"};
+constexpr const char* kDefaultTitle = "vk ver" VK_VERSION_TEXT;
+constexpr const char* kDefaultClassName = kDefaultTitle;
+constexpr int kDefaultX = 20;
+constexpr int kDefaultY = 30;
+
 enum class InputKind {
     List,   // a drop-down list; its text is the selected item
     Text,   // an edit field
-    Check,  // a check box; its items are the stored words for unticked and ticked
-    Radios, // a radio group: one item per radio, whose controls are id, id + 10, ...
+    Check,  // a check box; a stored one has the stored words for unticked and ticked
+    Radios, // a radio group, one item per radio; a stored group is a pair
 };
 
 // Which typed characters an edit field lets through.
@@ -24,21 +52,31 @@ enum class CharFilter {
     Signed,   // digits, '-', '.' and backspace
 };
 
+// One input, made by the factories of panel_inputs.cpp (List, Text, Check, Radios, RadioPair):
+// each names its kind and sets the members that kind reads; the others keep these values.
 struct PanelInput {
-    const char* name;                // vkcalc's option and CSV column
-    int id;                          // the control; of a radio group its first radio
-    InputKind kind;
-    const char* section;             // settings section and key; nullptr when not stored
-    const char* key;
-    const char* const* items;        // List, Radios: in panel order; Check: the stored words
-    int itemCount;
-    const char* start;               // the start-up text or item, also the stored default
-    int mirror;                      // Text: the Navigation field shown the same stored value, or 0
-    CharFilter filter;               // Text: what typing lets through
-    std::string PanelReading::*text; // List, Text: the text the dispatcher reads
-    bool PanelReading::*ticked;      // Check
-    unsigned PanelReading::*checked; // Radios: bit i for radio i
-    const char* meaning;             // what the input is, for vkcalc's help
+    const char* name = nullptr;                // vkcalc's option and CSV column
+    int id = 0;                                // the control; of a radio group its first radio
+    InputKind kind = InputKind::Text;
+    const char* section = nullptr;             // settings section and key; nullptr when not stored
+    const char* key = nullptr;
+    const char* const* items = nullptr;        // List, Radios: in panel order; a stored Check: its words
+    int itemCount = 0;
+    const char* start = nullptr;               // the start-up text or item, also the stored default
+    int mirror = 0;                            // Text: the Navigation field shown the same stored value, or 0
+    CharFilter filter = CharFilter::None;      // Text: what typing lets through
+    std::string PanelReading::*text = nullptr; // List, Text: the text the dispatcher reads
+    bool PanelReading::*ticked = nullptr;      // Check
+    unsigned PanelReading::*checked = nullptr; // Radios: bit i for radio i
+    const char* meaning = nullptr;             // what the input is, for vkcalc's help
+
+    // This edit field with a mirror: the Navigation field that shows the same stored value.
+    constexpr PanelInput MirroredIn(int field) const
+    {
+        PanelInput input = *this;
+        input.mirror = field;
+        return input;
+    }
 };
 
 struct PanelInputRange {
@@ -67,4 +105,10 @@ bool SetPanelInput(const PanelInput& input, std::string_view value, PanelReading
 int StoredChoice(const PanelInput& input, const char* stored);
 
 // True when filter lets the typed character code through (the whole code, unsigned).
-bool FilterAccepts(CharFilter filter, std::uintptr_t code);
+constexpr bool FilterAccepts(CharFilter filter, std::uintptr_t code)
+{
+    if (filter == CharFilter::None || (code >= '0' && code <= '9') || code == '.' || code == 8) {
+        return true;
+    }
+    return code == '-' && filter == CharFilter::Signed;
+}

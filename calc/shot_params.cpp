@@ -135,8 +135,8 @@ constexpr WeightTable kBackSpin3WWeights = Weights(kBackSpin3WWeightPairs);
 
 
 // ---- The seven sets, each told field by field, one line per step; a field not set keeps the
-// default that skips its step. The Tomahawk 2W, 3W and 2I are told as changes of the 1W, the Back
-// Spin 2W and 3W as changes of the Back Spin 1W. ----
+// default that leaves its step's value as it is. The Tomahawk 2W, 3W and 2I are told as changes
+// of the 1W, the Back Spin 2W and 3W as changes of the Back Spin 1W. ----
 
 constexpr ShotModelParams Tomahawk1WSet()
 {
@@ -150,8 +150,8 @@ constexpr ShotModelParams Tomahawk1WSet()
     p.weights = kTomahawkWeights; p.nearWeight = 2.0; p.farWeight = 0.5; p.farFromAbsoluteEnd = true; // from 300 yards
     p.lateralLadder = kTomahawk1WLateralLadder;
     p.growthRates = {0.0016666666666666668, 0.0022222222222222222, 0.0029411764705882353}; // 1/600, 1/450, 1/340
-    p.alongWindFactor = Factor(0.7);
-    p.powerTrim = true; p.powerTrimBase = 1025; p.powerTrimRate = 0.001; // K = (1025 - P) * 0.001
+    p.alongWindFactor = 0.7;
+    p.powerTrim = PowerTrim(1025, 0.001); // K = (1025 - P) * 0.001
     p.fairwayShotRate = 0.24;
     return p;
 }
@@ -161,12 +161,12 @@ constexpr ShotModelParams Tomahawk2WSet()
     ShotModelParams p = Tomahawk1WSet();
     p.carryPieces[0] = p.carryPieces[1] = {120, 0.001, 0.92};
     p.powerFactorBase = 230;
-    p.heightScale = Factor(0.88);
+    p.heightScale = 0.88;
     p.distanceBaseOffset = 60;
-    p.weightPull = true; p.weightPullUp = 0.28; p.weightPullDown = 0.25;
+    p.weightPullUp = 0.28; p.weightPullDown = 0.25;
     p.lateralLadder = kTomahawkWoodLateralLadder;
-    p.driftScale = Factor(1.117);
-    p.alongWindFactor = Factor(0.8);
+    p.driftScale = 1.117;
+    p.alongWindFactor = 0.8;
     p.fairwayShotRate = 0.3;
     return p;
 }
@@ -176,11 +176,11 @@ constexpr ShotModelParams Tomahawk3WSet()
     ShotModelParams p = Tomahawk2WSet();
     p.carryPieces[0] = p.carryPieces[1] = {120, 0.001, 0.94};
     p.powerFactorBase = 210;
-    p.heightScale = Factor(0.77);
+    p.heightScale = 0.77;
     p.distanceBaseOffset = 80;
     p.weightPullUp = 0.4; p.weightPullDown = 0.37;
-    p.driftScale = Factor(1.195);
-    p.alongWindFactor = Factor(0.92);
+    p.driftScale = 1.195;
+    p.alongWindFactor = 0.92;
     p.fairwayShotRate = 0.42;
     return p;
 }
@@ -192,16 +192,16 @@ constexpr ShotModelParams Tomahawk2ISet()
     ShotModelParams p = Tomahawk1WSet();
     p.carryPieces[0] = p.carryPieces[1] = {120, 0.00187, 0.85};
     p.column = CarryColumn::ByRing; p.ringPowerFactor = {190, 194};
-    p.heightLadder = k2IHeightLadder; p.heightScale = Factor(0.73);
+    p.heightLadder = k2IHeightLadder; p.heightScale = 0.73;
     p.distanceBase = DistanceBase::Fixed; p.distanceBaseOffset = 60; // weights at 80..240 yards
     p.farFromAbsoluteEnd = false;
-    p.weightPull = true; p.weightPullUp = 0.4; p.weightPullDown = 0.37;
-    p.weightScale = Factor(0.85); // HC = (W * 0.85) * HM
+    p.weightPullUp = 0.4; p.weightPullDown = 0.37;
+    p.weightScale = 0.85; // HC = (W * 0.85) * HM
     p.lateralLadder = k2ILateralLadder;
     p.growthRates = {0.002, 0.002631578947368421, 0.0033333333333333335}; // 0.002, 1/380, 1/300
-    p.driftScale = Factor(1.355);
-    p.alongWindFactor = OptionalFactor();
-    p.powerTrim = false;
+    p.driftScale = 1.355;
+    p.alongWindFactor = 1.0;
+    p.powerTrim = kNoPowerTrim;
     p.fairwayShotRate = 0.36;
     return p;
 }
@@ -216,10 +216,10 @@ constexpr ShotModelParams BackSpin1WSet()
     p.heightLadder = kBackSpinHeightLadder;
     p.distanceBaseOffset = 50;
     p.weights = kBackSpin1WWeights; p.nearWeight = 1.9; p.farWeight = 0.4; p.farFromAbsoluteEnd = true; // from 280 yards
-    p.lateralScale = Factor(1.05); p.lateralLadder = kBackSpin1WLateralLadder;
+    p.lateralScale = 1.05; p.lateralLadder = kBackSpin1WLateralLadder;
     p.growthRates = {0.002, 0.002631578947368421, 0.0033333333333333335}; // 0.002, 1/380, 1/300
-    p.driftScale = Factor(1.1);
-    p.alongWindFactor = Factor(1.02);
+    p.driftScale = 1.1;
+    p.alongWindFactor = 1.02;
     p.shotRule = ShotRule::BackSpin; p.shotSlope = 0.005; p.shotOffset = 0.26;
     p.powerCorrection = PowerCorrection::IntegerQuotient; p.qDivisor = 10; // q = (26 - P) / 10
     return p;
@@ -233,10 +233,10 @@ constexpr ShotModelParams BackSpin2WSet()
     p.powerFactorBase = 220;
     p.distanceBaseOffset = 70;
     p.weights = kBackSpin2WWeights; p.farWeight = 0.35;
-    p.weightPull = true; p.weightPullUp = 0.5; p.weightPullDown = 0.5;
-    p.lateralScale = Factor(1.09); p.lateralLadder = kBackSpin2WLateralLadder;
-    p.driftScale = Factor(1.1770000000000003); // 1.1 * 1.07
-    p.alongWindFactor = Factor(1.1);
+    p.weightPullUp = 0.5; p.weightPullDown = 0.5;
+    p.lateralScale = 1.09; p.lateralLadder = kBackSpin2WLateralLadder;
+    p.driftScale = 1.1770000000000003; // 1.1 * 1.07
+    p.alongWindFactor = 1.1;
     p.shotSlope = 0.006; p.shotOffset = 0.34;
     p.qDivisor = 5; // q = (26 - P) / 5
     return p;
@@ -250,9 +250,9 @@ constexpr ShotModelParams BackSpin3WSet()
     p.distanceBaseOffset = 90;
     p.weights = kBackSpin3WWeights;
     p.weightPullUp = 0.4; p.weightPullDown = 0.4;
-    p.lateralScale = Factor(1.1); p.lateralLadder = kBackSpin3WLateralLadder;
-    p.driftScale = Factor(1.375);
-    p.alongWindFactor = Factor(1.22);
+    p.lateralScale = 1.1; p.lateralLadder = kBackSpin3WLateralLadder;
+    p.driftScale = 1.375;
+    p.alongWindFactor = 1.22;
     p.shotSlope = 0.004; p.shotOffset = 0.1;
     p.powerCorrection = PowerCorrection::DoubleRate; p.qRate = 0.18181818181818182; // q = (26 - P) * 2/11
     return p;

@@ -66,17 +66,19 @@ bool CarryFactor(const ShotInputs& in, const ShotModelParams& p, double* f)
     return true;
 }
 
-// Row r with C(r) <= key < C(r + 1), for a key already known to lie inside the column
-// (C(0) <= key < C(80)). The column rises strictly, so halving the interval finds the same row
-// as a scan. A key that matches no row (NaN) ends in the last interval: the index stays in
-// range and the NaN flows on through the interpolation.
-int RowClosedBelow(const ShotColumns& table, double key)
+// Row r of the interval that holds a key already known to lie inside the column (C(0) <= key <
+// C(80)): C(r) <= key < C(r + 1), or with closedAtTop C(r) < key <= C(r + 1). The column rises
+// strictly, so halving the interval finds the same row as a scan. A key that matches no row
+// (NaN) ends in the last interval: the index stays in range and the NaN flows on through the
+// interpolation.
+int RowOf(const ShotColumns& table, double key, bool closedAtTop)
 {
     int low = 0;
     int high = kShotTableRows - 1;
     while (high - low > 1) {
         const int mid = (low + high) / 2;
-        if (key < table.C(mid)) {
+        const double c = table.C(mid);
+        if (key < c || (closedAtTop && key == c)) {
             high = mid;
         } else {
             low = mid;
@@ -85,20 +87,10 @@ int RowClosedBelow(const ShotColumns& table, double key)
     return low;
 }
 
-// Row r with C(r) < key <= C(r + 1), for C(0) < key < C(80), under the same conventions.
-int RowClosedAbove(const ShotColumns& table, double key)
+// True when the set gives farWeight to every d at or beyond its last offset in absolute yards.
+bool BeyondAbsoluteEnd(const ShotModelParams& p, double d)
 {
-    int low = 0;
-    int high = kShotTableRows - 1;
-    while (high - low > 1) {
-        const int mid = (low + high) / 2;
-        if (key <= table.C(mid)) {
-            high = mid;
-        } else {
-            low = mid;
-        }
-    }
-    return low;
+    return p.farFromAbsoluteEnd && d >= static_cast<double>(p.weights.pairs[p.weights.count - 1].offset);
 }
 
 // Distance weight W of step 6, before the pull.
@@ -120,10 +112,22 @@ double DistanceWeight(const ShotModelParams& p, double d, long long base)
     } else {
         weight = p.farWeight;
     }
-    if (p.farFromAbsoluteEnd && d >= static_cast<double>(pairs[last].offset)) {
+    if (BeyondAbsoluteEnd(p, d)) {
         weight = p.farWeight;
     }
     return weight;
+}
+
+// The result of a model asked for something it cannot serve: NaN values, texts "error".
+ShotResult InvalidShotResult()
+{
+    ShotResult result;
+    result.drift = std::numeric_limits<double>::quiet_NaN();
+    result.shot = std::numeric_limits<double>::quiet_NaN();
+    std::strcpy(result.driftText, "error");
+    std::strcpy(result.shotText, "error");
+    result.valid = false;
+    return result;
 }
 
 } // namespace
@@ -175,32 +179,6 @@ ShotResult MakeShotResult(double drift, double shot)
     return result;
 }
 
-ShotResult InvalidShotResult()
-{
-    ShotResult result;
-    result.drift = std::numeric_limits<double>::quiet_NaN();
-    result.shot = std::numeric_limits<double>::quiet_NaN();
-    std::strcpy(result.driftText, "error");
-    std::strcpy(result.shotText, "error");
-    result.valid = false;
-    return result;
-}
-
-bool BuildShotTable(const ShotInputs& in, const ShotModelParams& p, ShotTable* table)
-{
-    double f;
-    if (!CarryFactor(in, p, &f)) {
-        return false;
-    }
-    const ShotColumns columns{&p, f};
-    for (int r = 0; r < kShotTableRows; ++r) {
-        table->x[r] = columns.X(r);
-        table->sensitivity[r] = columns.S(r);
-        table->carry[r] = columns.C(r);
-    }
-    return true;
-}
-
 ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, ShotTrace* trace)
 {
     // Step 1: shot table. Only the rows that are read are computed, each as the full table
@@ -228,10 +206,8 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     // would depend on the build.
     const double ff = 1.0 - static_cast<double>(fairwayGap) * 0.004;
     const double range = std::sqrt(d * d + h * h);
-    double k = 1.0;
-    if (p.powerTrim) {
-        k = static_cast<double>(static_cast<long long>(p.powerTrimBase) - in.power) * p.powerTrimRate;
-    }
+    const bool hasTrim = in.power >= kMinShotPower && in.power <= kMaxShotPower;
+    const double k = hasTrim ? p.powerTrim[in.power - kMinShotPower] : 1.0;
 
     // Step 4: wind strength factor on the cross wind.
     const bool inTable = in.windPower >= 0 && in.windPower < static_cast<int>(p.windPowerMul.size());
@@ -239,10 +215,7 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     wx = wx * m;
 
     // Step 5: height term.
-    double hm = h * LadderFactor(p.heightLadder, h);
-    if (p.heightScale.present) {
-        hm = hm * p.heightScale.value;
-    }
+    const double hm = (h * LadderFactor(p.heightLadder, h)) * p.heightScale;
 
     // Step 6: distance weight, then the pull toward 1.
     const long long base = p.distanceBase == DistanceBase::FromPower
@@ -250,23 +223,14 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
         : -static_cast<long long>(p.distanceBaseOffset);
     const double weightBeforePull = DistanceWeight(p, d, base);
     double w = weightBeforePull;
-    if (p.weightPull) {
-        const bool beyondEnd = p.farFromAbsoluteEnd
-            && d >= static_cast<double>(p.weights.pairs[p.weights.count - 1].offset);
-        if (beyondEnd || w < 1.0) {
-            w = w + (1.0 - w) * p.weightPullUp;
-        } else {
-            w = w - (w - 1.0) * p.weightPullDown;
-        }
+    if (BeyondAbsoluteEnd(p, d) || w < 1.0) {
+        w = w + (1.0 - w) * p.weightPullUp;
+    } else {
+        w = w - (w - 1.0) * p.weightPullDown;
     }
 
     // Step 7: height correction.
-    double hc;
-    if (p.weightScale.present) {
-        hc = (w * p.weightScale.value) * hm;
-    } else {
-        hc = w * hm;
-    }
+    const double hc = (w * p.weightScale) * hm;
 
     // Step 8: carry used to find the sensitivity.
     const double d1 = ((d - hc) - wy) / ff;
@@ -278,18 +242,14 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     } else if (d1 >= c120) {
         x1 = table.S(kLast);
     } else {
-        const int r = RowClosedBelow(table, d1);
+        const int r = RowOf(table, d1, false);
         const double c0 = table.C(r);
         const double c1 = table.C(r + 1);
         x1 = ((table.S(r + 1) - table.S(r)) / (c1 - c0)) * (d1 - c0) + table.S(r);
     }
 
     // Step 10: lateral term.
-    double lateral = (wx + in.slope) * x1;
-    if (p.lateralScale.present) {
-        lateral = lateral * p.lateralScale.value;
-    }
-    lateral = lateral * LadderFactor(p.lateralLadder, h);
+    const double lateral = (((wx + in.slope) * x1) * p.lateralScale) * LadderFactor(p.lateralLadder, h);
 
     // Step 11: growth; the rate is chosen by the distance, the reference carry is C(90).
     const double c90 = table.C(90 - kFirstShotPercent);
@@ -305,24 +265,15 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     const double g = (range - c90) * rate + 1.0;
 
     // Step 12: drift.
-    double drift = g * lateral;
-    if (p.driftScale.present) {
-        drift = drift * p.driftScale.value;
-    }
+    const double drift = (g * lateral) * p.driftScale;
 
     // Step 13: carry the shot must produce; the height correction enters with the other sign.
     double along = g * x1;
     if (p.windMulOnAlongWind) {
         along = along * m;
     }
-    along = along * wy;
-    if (p.alongWindFactor.present) {
-        along = along * p.alongWindFactor.value;
-    }
-    double d2 = (hc + d) - along;
-    if (p.powerTrim) {
-        d2 = d2 * k;
-    }
+    along = (along * wy) * p.alongWindFactor;
+    const double d2 = ((hc + d) - along) * k;
 
     // Step 14: shot percentage X2 at carry D2, clamped to 40..120.
     double x2;
@@ -331,7 +282,7 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     } else if (d2 >= c120) {
         x2 = table.X(kLast);
     } else {
-        const int r = RowClosedAbove(table, d2);
+        const int r = RowOf(table, d2, true);
         const double c0 = table.C(r);
         x2 = (d2 - c0) / (table.C(r + 1) - c0) + table.X(r);
     }
@@ -353,7 +304,7 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
 
     if (trace != nullptr) {
         *trace = ShotTrace{wx, wy, m, ff, range, k, hm, base, weightBeforePull, w, hc,
-                           d1, x1, lateral, g, rate, drift, d2, x2, q, shot};
+                           d1, x1, lateral, c90, c95, g, rate, drift, d2, x2, q, shot};
     }
 
     // Step 16: texts.

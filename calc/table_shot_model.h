@@ -1,4 +1,4 @@
-// The table shot model family: parameter sets, the shot table and the one evaluation routine.
+// The table shot model family: parameter sets and the one evaluation routine.
 #pragma once
 
 #include <array>
@@ -12,6 +12,28 @@ constexpr int kFirstShotPercent = 40;
 // Effective powers that have a carry column: P = 20..37 (column j = P - 20).
 constexpr int kMinShotPower = 20;
 constexpr int kMaxShotPower = 37;
+
+// One factor per power that has a carry column (index P - 20).
+using PowerFactors = std::array<double, kMaxShotPower - kMinShotPower + 1>;
+
+// The factors (base - P) * rate, base - P formed in integers, as the evaluation would form them.
+constexpr PowerFactors PowerTrim(int base, double rate)
+{
+    PowerFactors factors{};
+    for (int j = 0; j < static_cast<int>(factors.size()); ++j) {
+        factors[j] = static_cast<double>(base - (kMinShotPower + j)) * rate;
+    }
+    return factors;
+}
+
+// Factor 1 for every power: a set without a power trim.
+constexpr PowerFactors kNoPowerTrim = [] {
+    PowerFactors ones{};
+    for (double& one : ones) {
+        one = 1.0;
+    }
+    return ones;
+}();
 
 // One piece of a per-row linear rule: rows x up to lastX take (x * m) + c.
 // A rule written "x * m - c" is stored with c negated; IEEE subtraction is that addition.
@@ -55,17 +77,6 @@ constexpr WeightTable Weights(const WeightPair (&pairs)[N])
     return {pairs, static_cast<int>(N)};
 }
 
-// A factor of an optional step; a step that is not present is skipped.
-struct OptionalFactor {
-    bool present = false;
-    double value = 1.0;
-};
-
-constexpr OptionalFactor Factor(double value)
-{
-    return {true, value};
-}
-
 // How the carry column of the table is chosen.
 enum class CarryColumn {
     ByPower, // f = powerFactorBase + 2 * (P - 20); P must lie in 20..37
@@ -90,7 +101,7 @@ enum class PowerCorrection {
 
 // Everything that differs between members of the family. Each set is written field by field
 // (shot_params.cpp), so no value can take its neighbour's place; a field left out keeps the
-// value here, which skips its step.
+// value here, which leaves its step's value as it is: a factor 1 or a pull 0 changes no bit.
 struct ShotModelParams {
     std::array<RowPiece, 3> sensitivity{};   // S(x), column 1 of the table
     std::array<RowPiece, 2> carryPieces{};   // C(x) = ((((x * a) + b) * f) * x) * 0.01, a = m, b = c
@@ -100,25 +111,22 @@ struct ShotModelParams {
     std::array<double, 10> windPowerMul{};   // M(V) for V = 0..9; any other V takes 1
     bool windMulOnAlongWind = false;         // M also multiplies the along-wind term of D2
     HeightLadder heightLadder;
-    OptionalFactor heightScale;
+    double heightScale = 1.0;
     DistanceBase distanceBase = DistanceBase::FromPower;
     int distanceBaseOffset = 0;
     WeightTable weights;
     double nearWeight = 0;
     double farWeight = 0;
     bool farFromAbsoluteEnd = false;         // d at or beyond the last offset in absolute yards takes farWeight
-    bool weightPull = false;                 // compress W toward 1 by weightPullUp / weightPullDown
-    double weightPullUp = 0;
+    double weightPullUp = 0;                 // compress W toward 1 by weightPullUp / weightPullDown
     double weightPullDown = 0;
-    OptionalFactor weightScale;              // HC = (W * weightScale) * HM
-    OptionalFactor lateralScale;
+    double weightScale = 1.0;                // HC = (W * weightScale) * HM
+    double lateralScale = 1.0;
     HeightLadder lateralLadder;
     std::array<double, 3> growthRates{};     // d < C(90), d < C(95), otherwise
-    OptionalFactor driftScale;
-    OptionalFactor alongWindFactor;
-    bool powerTrim = false;                  // D2 is multiplied by K = (powerTrimBase - P) * powerTrimRate
-    int powerTrimBase = 0;
-    double powerTrimRate = 0;
+    double driftScale = 1.0;
+    double alongWindFactor = 1.0;
+    PowerFactors powerTrim = kNoPowerTrim;   // K(P), which multiplies D2; any other P takes 1
     ShotRule shotRule = ShotRule::FairwayRate;
     double fairwayShotRate = 0;
     double shotSlope = 0;
@@ -129,24 +137,14 @@ struct ShotModelParams {
     double qRate = 0;
 };
 
-// The columns of the shot table that a calculation reads: x, S(x) and the chosen carry column.
-struct ShotTable {
-    double x[kShotTableRows];
-    double sensitivity[kShotTableRows];
-    double carry[kShotTableRows];
-};
-
 // Intermediate values of one evaluation, for tests and diagnosis. WX is the cross wind after
-// the wind strength factor M; W0 the distance weight before the pull, W after it.
+// the wind strength factor M; W0 the distance weight before the pull, W after it; C90 and C95
+// the carries of the rows x = 90 and 95 that choose the growth rate.
 struct ShotTrace {
     double WX, WY, M, FF, R, K, HM;
     long long B;
-    double W0, W, HC, D1, X1, L, G, rate, drift, D2, X2, q, shot;
+    double W0, W, HC, D1, X1, L, C90, C95, G, rate, drift, D2, X2, q, shot;
 };
-
-// Builds the table for the inputs' carry column; false (table untouched) when P has no column.
-// The evaluation computes the same values row by row, only where it reads them.
-bool BuildShotTable(const ShotInputs& in, const ShotModelParams& params, ShotTable* table);
 
 // Runs the family's sixteen steps with one parameter set; trace, when given, receives the steps' values.
 // A power without a carry column gives an invalid result (see ShotResult) and reads no table.
@@ -164,6 +162,3 @@ void WindComponents(double direction, int windPower, double* wx, double* wy);
 
 // A valid result with the display texts of drift and shot.
 ShotResult MakeShotResult(double drift, double shot);
-
-// The result of a model asked for something it cannot serve: NaN values, texts "error".
-ShotResult InvalidShotResult();

@@ -2,7 +2,9 @@
 // what the panel can hold.
 #include "input_fields.h"
 
+#include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 namespace {
 
@@ -21,12 +23,20 @@ bool IsNumberText(const PanelInput& input, std::string_view value)
 
 const std::vector<const PanelInput*>& OptionInputs()
 {
+    // The inputs are taken from the description and only ranked by this list, so each one is
+    // listed exactly once; a name missing here would put its input last.
+    static const std::string_view kOrder[] = {"club", "power", "spin", "ring", "fairway", "rain",
+                                              "wind", "distance", "height", "direction", "slope", "beam"};
     static const std::vector<const PanelInput*> inputs = [] {
         std::vector<const PanelInput*> ordered;
-        for (const char* name : {"club", "power", "spin", "ring", "fairway", "rain", "wind", "distance", "height",
-                                 "direction", "slope", "beam"}) {
-            ordered.push_back(FindPanelInput(name));
+        for (const PanelInput& input : PanelInputs()) {
+            ordered.push_back(&input);
         }
+        const auto rank = [](const PanelInput* input) {
+            return std::find(std::begin(kOrder), std::end(kOrder), input->name) - std::begin(kOrder);
+        };
+        std::stable_sort(ordered.begin(), ordered.end(),
+                         [&](const PanelInput* a, const PanelInput* b) { return rank(a) < rank(b); });
         return ordered;
     }();
     return inputs;
@@ -44,7 +54,8 @@ bool ApplyInputField(const PanelInput& input, std::string_view value, PanelReadi
         return false;
     }
     if (input.kind == InputKind::Text && value.size() > kFieldTextMax) {
-        problem = "longer than 8 characters; accepted are " + DescribeAccepted(input);
+        problem = "longer than " + std::to_string(kFieldTextMax) + " characters; accepted are " +
+                  DescribeAccepted(input);
         return false;
     }
     // A field's text goes to the dispatcher as typed; it reads the leading number as the panel does.
@@ -77,7 +88,7 @@ std::string DescribeAccepted(const PanelInput& input)
         return "0 or 1";
     }
     if (input.kind == InputKind::Text) {
-        return std::string("1 to 8 characters, each a digit") +
+        return "1 to " + std::to_string(kFieldTextMax) + " characters, each a digit" +
                (input.filter == CharFilter::Signed ? ", '.' or '-'" : " or '.'");
     }
     // Numbers one apart as a range ("20 to 35"), any other items one by one.

@@ -9,10 +9,7 @@
 
 #include "panel_inputs.h"
 
-// The most characters the panel reads from an edit field (a buffer of 9 with its terminator).
-constexpr std::size_t kFieldTextMax = 8;
-
-// The inputs in the order vkcalc's help and documentation list them: the club first.
+// Every input once, in the order vkcalc's help and documentation list them: the club first.
 const std::vector<const PanelInput*>& OptionInputs();
 
 // The place of input in the panel's description, for marking the inputs already given.

@@ -8,13 +8,8 @@
 
 // Size of the buffers that stored texts are read into: at most 254 characters are taken.
 constexpr std::size_t kSettingBufferSize = 255;
-// Size of the buffers that field texts are read into: at most 8 characters are stored.
-constexpr std::size_t kFieldBufferSize = 9;
 // Longest path, in characters, that the profile functions accept (MAX_PATH less the terminator).
 constexpr std::size_t kMaxProfilePath = 259;
-
-// Key of section Pos that keeps the window above all others: "1" while on, absent when off.
-constexpr const char* kTopMostKey = "TopMost";
 
 // The settings file's path: the current directory followed by "\vk.ini", no separator added or
 // removed (a directory ending in a backslash gives a doubled one). Any length: nothing is cut.

@@ -6,12 +6,13 @@
 #include "controls.h"
 #include "dial_math.h"
 #include "dial_picture.h"
+#include "panel_inputs.h"
 #include "win_main_window.h"
 
 namespace {
 
-// Field texts are read through buffers of 9 characters.
-constexpr int kFieldBuffer = 9;
+// Field texts are read through buffers of this many characters (the platform's count is an int).
+constexpr int kFieldBuffer = static_cast<int>(kFieldBufferSize);
 
 constexpr COLORREF kWindColour = 0x00FFFF00;  // red 0, green 255, blue 255
 constexpr COLORREF kSlopeColour = 0x0040FF00; // red 0, green 255, blue 64

@@ -46,7 +46,7 @@ PanelReading ReadPanel(HWND mainWindow)
         if (input.ticked != nullptr)
             panel.*input.ticked = IsChecked(mainWindow, input.id);
         for (int i = 0; i < input.itemCount && input.checked != nullptr; ++i)
-            panel.*input.checked |= IsChecked(mainWindow, input.id + 10 * i) ? 1u << i : 0u;
+            panel.*input.checked |= IsChecked(mainWindow, input.id + kRadioStep * i) ? 1u << i : 0u;
     }
     return panel;
 }

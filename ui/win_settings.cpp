@@ -59,9 +59,9 @@ struct FailedSave {
 FailedSave g_failedSave;
 
 // Writes one key of the save; keeps the first failure.
-void SaveKey(const std::string& path, const char* section, const char* key, const char* value)
+void SaveKey(const std::string& path, SettingKey key, const char* value)
 {
-    if (!WriteSettingText(path, section, key, value) && !g_failedSave.failed)
+    if (!WriteSettingText(path, key.section, key.key, value) && !g_failedSave.failed)
         g_failedSave = {true, path, GetLastError()};
 }
 
@@ -126,7 +126,7 @@ void LoadStoredInputs(HWND mainWindow)
                 Tick(mainWindow, input.id);
             break;
         case InputKind::Radios:
-            Tick(mainWindow, input.id + 10 * StoredChoice(input, stored.c_str()));
+            Tick(mainWindow, input.id + kRadioStep * StoredChoice(input, stored.c_str()));
             break;
         }
     }
@@ -137,30 +137,30 @@ bool SaveSettings(HWND mainWindow)
     const std::string path = CurrentSettingsPath();
     g_failedSave = FailedSave{};
 
-    SaveKey(path, "App", "AppTitle", MainTitle());
-    SaveKey(path, "App", "ClassName", MainClassName());
+    SaveKey(path, kTitleKey, MainTitle());
+    SaveKey(path, kClassNameKey, MainClassName());
 
     ScreenPoint position = StoredPosition(mainWindow);
     char number[24];
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.x));
-    SaveKey(path, "Pos", "X", number);
+    SaveKey(path, kPosXKey, number);
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.y));
-    SaveKey(path, "Pos", "Y", number);
+    SaveKey(path, kPosYKey, number);
     const bool topMost = (GetWindowLongPtrA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    SaveKey(path, "Pos", kTopMostKey, topMost ? "1" : nullptr); // off: no key, as in a first run's file
+    SaveKey(path, kTopMostKey, topMost ? "1" : nullptr); // off: no key, as in a first run's file
 
     for (const PanelInput& input : PanelInputs()) {
         if (input.section == nullptr)
             continue;
         if (input.kind == InputKind::List || input.kind == InputKind::Text) {
-            // At most the field's first 8 characters are stored.
+            // At most the field's first kFieldTextMax characters are stored.
             char text[kFieldBufferSize] = {};
             GetDlgItemTextA(mainWindow, input.id, text, sizeof text);
-            SaveKey(path, input.section, input.key, text);
+            SaveKey(path, {input.section, input.key}, text);
         } else {
             // A check box, or a pair of radios: the second word when it (the second) is checked.
-            const int second = input.kind == InputKind::Check ? input.id : input.id + 10;
-            SaveKey(path, input.section, input.key, input.items[IsChecked(mainWindow, second) ? 1 : 0]);
+            const int second = input.kind == InputKind::Check ? input.id : input.id + kRadioStep;
+            SaveKey(path, {input.section, input.key}, input.items[IsChecked(mainWindow, second) ? 1 : 0]);
         }
     }
     return !g_failedSave.failed;

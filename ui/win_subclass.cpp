@@ -3,6 +3,7 @@
 
 #include "char_filter.h"
 #include "key_table.h"
+#include "panel_inputs.h"
 #include "win_main_window.h"
 
 namespace {
@@ -10,8 +11,8 @@ namespace {
 // Window property of each subclassed control that holds its previous procedure.
 constexpr const char* kPreviousProcedure = "vkPreviousProcedure";
 
-// Field texts are read through buffers of 9 characters: at most 8 are copied.
-constexpr int kFieldBuffer = 9;
+// Field texts are read through buffers of this many characters (the platform's count is an int).
+constexpr int kFieldBuffer = static_cast<int>(kFieldBufferSize);
 
 WNDPROC PreviousProcedure(HWND control)
 {

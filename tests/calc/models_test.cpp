@@ -1,14 +1,13 @@
 // Tests of the shot models: the worked examples through the dispatcher and those the panel cannot
-// hold, the edges of the models' steps, inputs beyond every table, and the carry columns against a
-// separate calculation.
+// hold, the edges of the models' steps, and inputs beyond every table.
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <tuple>
 
-#include "beam_impact.h"
 #include "dispatch.h"
 #include "panel_inputs.h"
 #include "shot_models.h"
@@ -76,7 +75,7 @@ TEST(WorkedExamples, InputsBeyondThePanel)
 }
 
 // One step's value at the edges the worked examples do not reach: the ends of the weight
-// tables and the pulls, the height terms, the table clamps and the fairway rates.
+// tables and the pulls, the height terms, the table clamps and the carry pieces.
 TEST(ModelSteps, EdgesOfTheSteps)
 {
     using T = ShotTrace;
@@ -108,12 +107,13 @@ TEST(ModelSteps, EdgesOfTheSteps)
         {&kTomahawk1WParams, Inputs(30, 100, 0, 1, 0, 0, 0), &T::X1, "0.30000000000000004"},
         {&kBackSpin1WParams, Inputs(30, 100, 0, 1, 0, 0, 0), &T::X1, "0.44"},
         {&kBackSpin2WParams, Inputs(30, 100, 0, 1, 0, 0, 0), &T::X1, "0.5"},
-        {&kTomahawk1WParams, Inputs(30, 73, 0, 1000, 0, 0, 0), &T::shot, "126.48"},
-        {&kTomahawk2WParams, Inputs(30, 73, 0, 1000, 0, 0, 0), &T::shot, "128.1"},
-        {&kTomahawk3WParams, Inputs(30, 73, 0, 1000, 0, 0, 0), &T::shot, "131.34"},
-        {&kTomahawk2IParams, Inputs(30, 73, 0, 1000, 0, 0, 0), &T::shot, "129.72"},
-        {&kBackSpin1WParams, Inputs(30, 100, 9, 200, 0, 45, 0), &T::M, "1.04"},
         {&kTomahawk1WParams, Inputs(30, 100, 10, 200, 0, 0, 0), &T::M, "1"},
+        // Back Spin 3W's q = (26 - P) * 0.18181818181818182 (the double nearest 2/11), exactly.
+        {&kBackSpin3WParams, Inputs(20, 100, 0, 200, 0, 0, 0), &T::q, "1.0909090909090908"},
+        {&kBackSpin3WParams, Inputs(37, 100, 0, 200, 0, 0, 0), &T::q, "-2.0000000000000000"},
+        // Back Spin 2W's carry pieces at P 20: C(90) 178.2 and C(91) 181.181, C(119) 273.581 and C(120) 277.2.
+        {&kBackSpin2WParams, Inputs(20, 100, 0, 180, 0, 0, 0), &T::X2, "90.603824220"},
+        {&kBackSpin2WParams, Inputs(20, 100, 0, 277, 0, 0, 0), &T::X2, "119.944736115"},
     };
     for (const auto& row : rows) {
         ShotTrace trace;
@@ -127,79 +127,39 @@ TEST(ModelSteps, EdgesOfTheSteps)
 TEST(ModelSteps, GrowthRateByDistance)
 {
     for (const ShotModelParams* p : {&kTomahawk1WParams, &kBackSpin2WParams, &kTomahawk2IParams}) {
-        ShotTable table;
-        ASSERT_TRUE(BuildShotTable(Inputs(30, 100, 0, 0, 0, 0, 0), *p, &table));
-        const double c90 = table.carry[50];
-        const double c95 = table.carry[55];
         ShotTrace t;
+        EvaluateShotModel(Inputs(30, 100, 0, 0, 0, 0, 0), *p, &t);
+        const double c90 = t.C90, c95 = t.C95;
         const double below[][3] = {{std::nextafter(c90, 0.0), 10, 0}, {c90, 0, 1}, {std::nextafter(c95, 0.0), 0, 1}, {c95, 0, 2}};
         for (const auto& row : below) {
             EvaluateShotModel(Inputs(30, 100, 0, row[0], row[1], 0, 0), *p, &t);
-            EXPECT_EQ(t.rate, p->growthRates[int(row[2])]) << row[0];
-            EXPECT_TRUE(row[0] != c90 || t.G == 1.0);
+            EXPECT_EQ(std::make_pair(t.rate, row[0] == c90 ? t.G : 1.0), std::make_pair(p->growthRates[int(row[2])], 1.0)) << row[0];
         }
     }
 }
 
-// q by power: 1W (26 - P) / 10 and 2W (26 - P) / 5 truncated in integers, 3W (26 - P) * 2/11;
-// the ring's reach factors 36/35 and 57/55 (its drift factors are their reciprocals).
-TEST(ModelSteps, BackSpinPowerCorrectionAndRingReach)
+// q by power: 1W (26 - P) / 10 and 2W (26 - P) / 5 truncated in integers, added to X2 at
+// fairway 100 (the 3W's, not truncated, among the edges of the steps).
+TEST(ModelSteps, BackSpinPowerCorrection)
 {
     for (int p = kMinShotPower; p <= kMaxShotPower; ++p) {
-        ShotTrace w1, w2, w3;
+        ShotTrace w1, w2;
         EvaluateShotModel(Inputs(p, 100, 0, 200, 0, 0, 0), kBackSpin1WParams, &w1);
         EvaluateShotModel(Inputs(p, 100, 0, 200, 0, 0, 0), kBackSpin2WParams, &w2);
-        EvaluateShotModel(Inputs(p, 100, 0, 200, 0, 0, 0), kBackSpin3WParams, &w3);
-        EXPECT_TRUE(w1.q == (p >= 36 ? -1.0 : 0.0) && w1.shot == w1.X2 + w1.q && w3.q == (26 - p) * (2.0 / 11.0)) << p;
-        EXPECT_EQ(w2.q, p <= 21 ? 1.0 : p <= 30 ? 0.0 : p <= 35 ? -1.0 : -2.0) << p;
-    }
-    EXPECT_TRUE(kBeamImpact6IParams.ringReachFactor == 36.0 / 35.0 && kBeamImpact9IParams.ringReachFactor == 57.0 / 55.0);
-}
-
-// Each carry column against the formula with the exact decimal constants in long double:
-// C(x) = ((x * a + b) * f) * x / 100, f = f0 + 2 (P - 20), or by the ring for the 2I.
-TEST(ShotTable, CarryColumnsAgainstTheFormula)
-{
-    const struct {
-        const ShotModelParams* params;
-        long double a1, b1;
-        int lastX; // a1, b1 up to here; a2, b2 above
-        long double a2, b2, f0, fStep;
-    } shapes[] = {
-        {&kTomahawk1WParams, 0.002L, 0.81L, 120, 0, 0, 250, 2},
-        {&kTomahawk2WParams, 0.001L, 0.92L, 120, 0, 0, 230, 2},
-        {&kTomahawk3WParams, 0.001L, 0.94L, 120, 0, 0, 210, 2},
-        {&kTomahawk2IParams, 0.00187L, 0.85L, 120, 0, 0, 190, 4},
-        {&kBackSpin1WParams, 0.005L, 0.44L, 120, 0, 0, 240, 2},
-        {&kBackSpin2WParams, 0.0045L, 0.495L, 90, 0.005L, 0.45L, 220, 2},
-        {&kBackSpin3WParams, 0.0033333L, 0.601L, 120, 0, 0, 200, 2},
-    };
-    for (const auto& shape : shapes) {
-        const bool byRing = shape.params->column == CarryColumn::ByRing;
-        for (int step = 0; step <= (byRing ? 1 : 17); ++step) {
-            ShotTable table;
-            ASSERT_TRUE(BuildShotTable(Inputs(20 + step, 100, 0, 0, 0, 0, 0, byRing && step == 1), *shape.params, &table));
-            for (int r = 0; r < kShotTableRows; ++r) {
-                const long double x = 40 + r;
-                const bool first = x <= shape.lastX;
-                const long double exact = ((x * (first ? shape.a1 : shape.a2) + (first ? shape.b1 : shape.b2)) *
-                                           (shape.f0 + shape.fStep * step)) * x / 100;
-                EXPECT_LE(std::fabs(static_cast<double>(table.carry[r] - exact)), 8 * std::ldexp(table.carry[r], -53))
-                    << "step " << step << " x " << 40 + r;
-            }
-        }
+        EXPECT_EQ(std::make_tuple(w1.q, w2.q, w1.shot), std::make_tuple(p >= 36 ? -1.0 : 0.0,
+                  p <= 21 ? 1.0 : p <= 30 ? 0.0 : p <= 35 ? -1.0 : -2.0, w1.X2 + w1.q)) << p;
     }
 }
 
+// Just beyond the carry columns and far beyond (20 and 37 are served by the worked examples).
 TEST(ShotModelInputs, PowerWithoutACarryColumnGivesError)
 {
     for (ShotModel m : {Tomahawk1W, Tomahawk2W, Tomahawk3W, BackSpin1W, BackSpin2W, BackSpin3W}) {
         for (int p : {INT_MIN, 19, 38, INT_MAX}) {
             const ShotResult r = m(Inputs(p, 100, 5, 200, 3, 45, 1));
-            EXPECT_TRUE(!r.valid && std::isnan(r.drift) && std::isnan(r.shot) &&
-                        std::string(r.driftText) + r.shotText == "errorerror") << p;
+            EXPECT_EQ(std::make_tuple(r.valid, std::isnan(r.drift), std::isnan(r.shot), std::string(r.driftText) + " " + r.shotText),
+                      std::make_tuple(false, true, true, std::string("error error"))) << p;
         }
-        EXPECT_TRUE(m(Inputs(20, 100, 5, 200, 3, 45, 1)).valid && m(Inputs(37, 100, 5, 200, 3, 45, 1)).valid);
     }
 }
 
@@ -216,16 +176,18 @@ TEST(ShotModelInputs, BeyondEveryTable)
                 double* target[] = {&in.distance, &in.height, &in.direction, &in.slope};
                 *target[field] = v;
                 const ShotResult r = model(in);
-                EXPECT_TRUE(r.valid && *r.driftText != '\0' && std::strlen(r.driftText) <= 6 && std::strlen(r.shotText) <= 6);
+                EXPECT_EQ(std::make_tuple(r.valid, *r.driftText != '\0', std::strlen(r.driftText) <= 6, std::strlen(r.shotText) <= 6),
+                          std::make_tuple(true, true, true, true)) << field << " " << v << ": " << r.driftText << " " << r.shotText;
             }
         }
-        EXPECT_TRUE(model(Inputs(30, INT_MIN, INT_MIN, 200, 3, 45, 1)).valid && model(Inputs(30, INT_MAX, INT_MAX, 200, 3, 45, 1)).valid);
+        EXPECT_EQ(std::make_pair(model(Inputs(30, INT_MIN, INT_MIN, 200, 3, 45, 1)).valid,
+                                 model(Inputs(30, INT_MAX, INT_MAX, 200, 3, 45, 1)).valid), std::make_pair(true, true));
     }
     ShotTrace t;
     EvaluateShotModel(Inputs(30, 100, 5, kInf, 0, 225, 0), kTomahawk1WParams, &t);
-    EXPECT_TRUE(t.X1 == 1.8399999999999996 && t.X2 == 120.0);
+    EXPECT_EQ(std::make_pair(t.X1, t.X2), std::make_pair(1.8399999999999996, 120.0));
     EvaluateShotModel(Inputs(30, 100, 5, -kInf, 0, 45, 0), kBackSpin1WParams, &t);
-    EXPECT_TRUE(t.W == 1.9 && t.X2 == 40.0);
+    EXPECT_EQ(std::make_pair(t.W, t.X2), std::make_pair(1.9, 40.0));
     const ShotResult huge = Tomahawk1W(Inputs(30, 100, 5, 1e308, 0, 225, 1));
     EXPECT_EQ(std::fabs(huge.drift), kInf);
     EXPECT_STREQ(huge.shotText, "120.00");
@@ -245,9 +207,10 @@ TEST(WindSnap, NinetyDegreesModuloOneEightyByTheTruncatedDirection)
     double wx;
     double wy;
     WindComponents(180, 1, &wx, &wy);
-    EXPECT_TRUE(wx == -1.0 && wy > 3.1e-15 && wy < 3.3e-15); // the along wind is never snapped
+    EXPECT_EQ(wx, -1.0);
+    EXPECT_NEAR(wy, 3.2e-15, 0.1e-15); // the along wind is never snapped
     WindComponents(90, 5, &wx, &wy);
-    EXPECT_TRUE(wx == 0.0 && wy == 5.0);
+    EXPECT_EQ(std::make_pair(wx, wy), std::make_pair(0.0, 5.0));
 }
 
 } // namespace

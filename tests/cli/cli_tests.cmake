@@ -12,10 +12,11 @@ file(WRITE ${crlf_out} "tomahawk_drift,tomahawk_shot,backspin_drift,backspin_sho
   "beam_shot_value,error\n"
   ",,,,,,,,,,,,\"line 2: club \"\"9W\"\": accepted are 1W, 2W, 3W or 2I (letter case ignored)\"\n"
   ",,,,,,,,,,,,\"line 3: distance \"\"\\x1A\"\": accepted are 1 to 8 characters, each a digit or '.'\"\n")
-add_test(NAME vkcalc.help COMMAND ${CMAKE_COMMAND} ${emulator} "-DCOMMAND=$<TARGET_FILE:vkcalc>;--help"
-         -DSTATUS=0 -P ${run_case})
+# The help as the program prints it: its usage line and one option's lines (the emulator is added by CMake).
+add_test(NAME vkcalc.help COMMAND vkcalc --help)
+set_tests_properties(vkcalc.help PROPERTIES PASS_REGULAR_EXPRESSION "Usage: vkcalc \\[OPTION\\]\\.\\.\\.\n.*\n  --wind VALUE        wind power \\[1\\]\n                      1 to 9\n")
 add_test(NAME vkcalc.bad_argument COMMAND ${CMAKE_COMMAND} ${emulator} "-DCOMMAND=$<TARGET_FILE:vkcalc>;--wind;0"
-         -DSTATUS=2 -DEMPTY_OUTPUT=1 -P ${run_case})
+         -DSTATUS=2 -P ${run_case})
 add_test(NAME vkcalc.crlf_batch COMMAND ${CMAKE_COMMAND} ${emulator} "-DCOMMAND=$<TARGET_FILE:vkcalc>;--csv"
          -DSTATUS=1 -DINPUT=${crlf_in} -DOUTPUT=${crlf_out} -P ${run_case})
 
@@ -24,3 +25,8 @@ if(NOT CMAKE_CROSSCOMPILING)
   target_link_libraries(make_dial PRIVATE vkui)
   add_test(NAME dial_picture COMMAND sh -c "$<TARGET_FILE:make_dial> dial.bmp && cmp dial.bmp ${CMAKE_SOURCE_DIR}/res/dial.bmp")
 endif()
+
+# Every table value and formula of the models through 100000 generated rows (both trees).
+add_test(NAME vkcalc.digests COMMAND ${CMAKE_SOURCE_DIR}/tests/cli/digests.sh ${CMAKE_BINARY_DIR}/digests
+         ${CMAKE_CROSSCOMPILING_EMULATOR} $<TARGET_FILE:vkcalc>)
+set_tests_properties(vkcalc.digests PROPERTIES TIMEOUT 300)

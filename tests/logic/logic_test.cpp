@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "char_filter.h"
@@ -11,6 +13,9 @@
 #include "key_table.h"
 #include "settings_file.h"
 #include "settings_values.h"
+
+// A pixel in failure messages as x,y.
+void PrintTo(DialPoint p, std::ostream* os) { *os << p.x << "," << p.y; }
 
 namespace {
 
@@ -21,45 +26,48 @@ constexpr int kKeys[7] = {9, 13, 32, 40, 38, 39, 37};
 // A target of PASS: the focus stays and the key goes on to the control's standard behaviour.
 constexpr int PASS = 0;
 
-// Where each navigation key moves the focus from one subclassed control.
+// Where each navigation key moves the focus from the subclassed controls of one row.
 struct KeyRow {
-    int id;
+    std::vector<int> ids;
     int target[7];
 };
 
 const KeyRow kKeyTable[] = {
-    {110, {310, 310, 310, PASS, PASS, PASS, PASS}}, {120, {310, 310, 310, PASS, PASS, PASS, PASS}},
-    {130, {310, 310, 310, PASS, PASS, PASS, PASS}}, {140, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {210, {310, 310, PASS, 310, 400, PASS, PASS}}, {220, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {230, {310, 310, PASS, 310, 400, PASS, PASS}}, {240, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {250, {310, 310, PASS, 310, 400, PASS, PASS}}, {260, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {270, {310, 310, PASS, 310, 400, PASS, PASS}}, {710, {310, 310, PASS, 310, 400, PASS, PASS}},
-    {720, {310, 310, PASS, 310, 400, PASS, PASS}}, {310, {320, 320, 320, PASS, PASS, PASS, PASS}},
-    {320, {330, 330, 330, 330, 310, PASS, PASS}}, {330, {340, 340, 340, 340, 320, PASS, PASS}},
-    {340, {350, 350, 350, 350, 330, PASS, PASS}}, {350, {400, 400, 400, 400, 340, PASS, PASS}},
-    {400, {310, 310, 310, 310, 350, PASS, PASS}}, {810, {820, 820, 820, 820, 340, 820, 340}},
-    {820, {400, 400, 400, 400, 810, 400, 810}},
+    {{110, 120, 130}, {310, 310, 310, PASS, PASS, PASS, PASS}}, // lists
+    {{140, 210, 220, 230, 240, 250, 260, 270, 710, 720}, {310, 310, PASS, 310, 400, PASS, PASS}}, // boxes, radios
+    {{310}, {320, 320, 320, PASS, PASS, PASS, PASS}}, {{320}, {330, 330, 330, 330, 310, PASS, PASS}},
+    {{330}, {340, 340, 340, 340, 320, PASS, PASS}},   {{340}, {350, 350, 350, 350, 330, PASS, PASS}},
+    {{350}, {400, 400, 400, 400, 340, PASS, PASS}},   {{400}, {310, 310, 310, 310, 350, PASS, PASS}},
+    {{810}, {820, 820, 820, 820, 340, 820, 340}},     {{820}, {400, 400, 400, 400, 810, 400, 810}},
 };
+
+// The procedures that select an edit field's whole text and filter what is typed into it.
+const std::set<ControlProcedure> kEditProcedures = {ControlProcedure::DistanceEdit, ControlProcedure::HeightEdit,
+    ControlProcedure::DirectionEdit, ControlProcedure::SlopeEdit, ControlProcedure::NavDirectionEdit, ControlProcedure::NavSlopeEdit};
 
 TEST(KeyTable, EveryControlAndKeyAndTheMirrors)
 {
     for (const KeyRow& row : kKeyTable) {
-        for (int column = 0; column < 7; ++column) {
-            const KeyAction action = NavigationKey(row.id, kKeys[column]);
-            EXPECT_EQ(action.target, row.target[column]) << row.id << " key " << kKeys[column];
-            // Only the button's Enter and Space recalculate after moving the focus.
-            EXPECT_EQ(action.thenCalc, row.id == 400 && (column == 1 || column == 2)) << row.id << " " << column;
+        for (const int id : row.ids) {
+            for (int column = 0; column < 7; ++column) {
+                const KeyAction action = NavigationKey(id, kKeys[column]);
+                // Only the button's Enter and Space recalculate after moving the focus.
+                EXPECT_EQ(std::make_pair(action.target, action.thenCalc),
+                          std::make_pair(row.target[column], id == 400 && (column == 1 || column == 2))) << id << " key " << kKeys[column];
+            }
+            for (int other : {27, int('A'), int('0'), 16, 36, 46, 112, 0, 255})
+                EXPECT_EQ(NavigationKey(id, other).target, PASS) << id << " key " << other;
+            // Every control here is subclassed, the fields with a typing filter by an edit procedure;
+            // 340 and 350 are mirrored by 810 and 820 and back.
+            const int mirror = id == 340 ? 810 : id == 810 ? 340 : id == 350 ? 820 : id == 820 ? 350 : 0;
+            const ControlProcedure procedure = ProcedureOf(id);
+            EXPECT_EQ(std::make_tuple(procedure != ControlProcedure::None, kEditProcedures.count(procedure), MirrorTarget(id)),
+                      std::make_tuple(true, FilterOf(id) != CharFilter::None ? 1u : 0u, mirror)) << id;
         }
-        for (int other : {27, int('A'), int('0'), 16, 36, 46, 112, 0, 255})
-            EXPECT_EQ(NavigationKey(row.id, other).target, PASS) << row.id << " key " << other;
-        // 340 and 350 are mirrored by 810 and 820 and back.
-        const int mirror = row.id == 340 ? 810 : row.id == 810 ? 340 : row.id == 350 ? 820 : row.id == 820 ? 350 : 0;
-        EXPECT_EQ(MirrorTarget(row.id), mirror) << row.id;
     }
     for (int id : {0, -1, 100, 500, 510, 800})
-        EXPECT_TRUE(NavigationKey(id, 9).target == PASS && ProcedureOf(id) == ControlProcedure::None && !MirrorTarget(id)) << id;
-    EXPECT_TRUE(ProcedureOf(110) == ControlProcedure::CharaCombo && ProcedureOf(720) == ControlProcedure::OptionButton &&
-                ProcedureOf(820) == ControlProcedure::NavSlopeEdit);
+        EXPECT_EQ(std::make_tuple(NavigationKey(id, 9).target, ProcedureOf(id), MirrorTarget(id)),
+                  std::make_tuple(PASS, ControlProcedure::None, 0)) << id;
 }
 
 TEST(CharFilter, EveryFieldAndCharacterCode)
@@ -76,7 +84,7 @@ TEST(CharFilter, EveryFieldAndCharacterCode)
             EXPECT_EQ(FilterChar(filter, code), 0u) << id << " code " << code;
     }
     for (int id : {110, 310, 400, 510, 0})
-        EXPECT_TRUE(FilterOf(id) == CharFilter::None && FilterChar(FilterOf(id), 'a') == 'a') << id;
+        EXPECT_EQ(std::make_pair(FilterOf(id), FilterChar(FilterOf(id), 'a')), std::make_pair(CharFilter::None, std::uintptr_t('a'))) << id;
 }
 
 const DialGeometry kDial = DialAt(96);
@@ -93,7 +101,8 @@ TEST(Dial, PointedDirectionsAndSlopes)
         {{10, 601}, "135.00", {25, 616}}, {{105, 696}, "-45.00", {88, 679}},
     };
     for (const auto& c : winds)
-        EXPECT_TRUE(PointWind(kDial, c.p).text == std::string(c.text) && PointWind(kDial, c.p).end == c.end) << c.p.x << "," << c.p.y;
+        EXPECT_EQ(std::make_pair(std::string(PointWind(kDial, c.p).text), PointWind(kDial, c.p).end), std::make_pair(std::string(c.text), c.end))
+            << c.p.x << "," << c.p.y;
     const struct {
         DialPoint p;
         const char* text;
@@ -105,7 +114,7 @@ TEST(Dial, PointedDirectionsAndSlopes)
     };
     for (const auto& c : slopes) {
         const PointedSlope slope = PointSlope(kDial, c.p);
-        EXPECT_TRUE(slope.text == std::string(c.text) && slope.line.end1 == c.end1 && slope.line.end2 == c.end2)
+        EXPECT_EQ(std::make_tuple(std::string(slope.text), slope.line.end1, slope.line.end2), std::make_tuple(std::string(c.text), c.end1, c.end2))
             << c.p.x << "," << c.p.y;
     }
     // On the centre's row the slope is exactly level, not a remainder of the half turn.
@@ -116,7 +125,7 @@ TEST(Dial, PointedDirectionsAndSlopes)
         for (int x = 10; x <= 105; ++x) {
             const double d = std::stod(PointWind(kDial, {x, y}).text);
             const double s = std::stod(PointSlope(kDial, {x, y}).text);
-            ASSERT_TRUE(d >= -180 && d < 180 && s >= -18 && s <= 18) << x << "," << y;
+            ASSERT_TRUE(d >= -180 && d < 180 && s >= -18 && s <= 18) << x << "," << y << ": " << d << " " << s;
         }
     }
 }
@@ -162,7 +171,7 @@ TEST(Dial, LinesFromTheFieldTexts)
         {"9e307", {97, 648}, {17, 648}},
     };
     for (const auto& c : slopes)
-        EXPECT_TRUE(SlopeLineEnds(kDial, c.text).end1 == c.end1 && SlopeLineEnds(kDial, c.text).end2 == c.end2) << c.text;
+        EXPECT_EQ(std::make_pair(SlopeLineEnds(kDial, c.text).end1, SlopeLineEnds(kDial, c.text).end2), std::make_pair(c.end1, c.end2)) << c.text;
 }
 
 TEST(SettingsValues, PathAndItsUsableLength)
@@ -194,7 +203,7 @@ TEST(SettingsValues, TaskbarCorrection)
     };
     for (const auto& c : cases) {
         const ScreenPoint p = CorrectForTaskbar(c.left, c.top, c.taskbar);
-        EXPECT_TRUE(p.x == c.x && p.y == c.y) << c.taskbar.left << "," << c.taskbar.top << "," << c.taskbar.right;
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c.x, c.y)) << c.taskbar.left << "," << c.taskbar.top << "," << c.taskbar.right;
     }
 }
 
@@ -221,7 +230,7 @@ TEST(SettingsValues, PlacementOnTheMonitors)
     };
     for (const auto& c : cases) {
         const ScreenPoint p = PlaceOnScreen(MainWindowRect(c.x, c.y, {120, 745}), c.monitors, c.count);
-        EXPECT_TRUE(p.x == c.px && p.y == c.py) << c.x << "," << c.y << " to " << p.x << "," << p.y;
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c.px, c.py)) << c.x << "," << c.y;
     }
 }
 
@@ -250,5 +259,6 @@ TEST(Scaling, TheDialAndTheWindowAtEachScale)
             << c.dpi;
     }
 }
+
 
 } // namespace

@@ -25,7 +25,7 @@ TEST_F(Input, KeysMoveTheFocusAndRecalculate)
         Key(row[0], row[1]);
         SendMessageA(Control(row[0]), WM_KEYUP, row[1], 0xC0000001);
         Pump();
-        EXPECT_EQ(GetDlgCtrlID(GetFocus()) * 10 + int(spy.calcs.size()), row[2] * 10 + row[3]) << row[0] << " key " << row[1];
+        EXPECT_EQ(std::make_pair(GetDlgCtrlID(GetFocus()), int(spy.calcs.size())), std::make_pair(row[2], row[3])) << row[0] << " key " << row[1];
     }
 }
 
@@ -39,11 +39,12 @@ TEST_F(Input, MirrorsCopyThenRecalculateThenRedraw)
     SetFocus(Control(IDC_SLOPE));
     ASSERT_EQ(spy.calcs.size(), 1u);
     // Copied before the recalculation, the dial redrawn after it.
-    EXPECT_TRUE(spy.calcs[0].navDirection == "45" && !spy.calcs[0].repaintPending && GetUpdateRect(Window(), nullptr, FALSE));
+    EXPECT_EQ(std::make_tuple(spy.calcs[0].navDirection, spy.calcs[0].repaintPending, GetUpdateRect(Window(), nullptr, FALSE) != FALSE),
+              std::make_tuple(std::string("45"), false, true));
     Focus(IDC_NAV_DIRECTION);
     SetText(IDC_NAV_DIRECTION, "123456789");
     Focus(IDC_NAV_SLOPE);
-    EXPECT_TRUE(Text(IDC_DIRECTION) == "12345678" && spy.calcs.back().direction == "12345678");
+    EXPECT_EQ(Text(IDC_DIRECTION) + " " + spy.calcs.back().direction, "12345678 12345678");
 }
 
 TEST_F(Input, ChoicesTakeEffectWhenTheyAreLeft)
@@ -54,7 +55,7 @@ TEST_F(Input, ChoicesTakeEffectWhenTheyAreLeft)
     Focus(IDC_FAIRWAY_90);
     SendMessageA(Control(IDC_FAIRWAY_90), BM_CLICK, 0, 0);
     Pump();
-    EXPECT_TRUE(Checked(IDC_FAIRWAY_90) && !Checked(IDC_FAIRWAY_100) && Checked(IDC_BEAM_6I));
+    EXPECT_EQ(std::make_tuple(Checked(IDC_FAIRWAY_90), Checked(IDC_FAIRWAY_100), Checked(IDC_BEAM_6I)), std::make_tuple(true, false, true));
     EXPECT_EQ(Text(IDC_TOMAHAWK_SHOT), before);
     Key(IDC_FAIRWAY_90, VK_TAB);
     Pump();
@@ -76,7 +77,7 @@ TEST_F(Input, EscapeAndMiddleButtonMinimiseFromEveryKindOfControlAndTheWindow)
     for (WPARAM key : {WPARAM(VK_RETURN), WPARAM('A'), WPARAM(VK_F4), WPARAM(VK_ESCAPE)})
         SendMessageA(Window(), WM_KEYDOWN, key, 0);
     SendMessageA(Window(), WM_MBUTTONUP, 0, MAKELPARAM(50, 600));
-    EXPECT_TRUE(spy.minimises == 22 && IsIconic(Window()));
+    EXPECT_EQ(std::make_pair(spy.minimises, IsIconic(Window()) != FALSE), std::make_pair(22, true));
 }
 
 // A left drag points the direction, a right press the slope: in the field, in its Navigation
@@ -97,7 +98,7 @@ TEST_F(Input, PointingOnTheDial)
     SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(106, 696));
     SendMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 700));
     UpdateWindow(Window());
-    EXPECT_TRUE(spy.calcs.size() == 2 && GetFocus() == Control(IDC_WIND_POWER) && Text(IDC_DIRECTION) == "90.00");
+    EXPECT_EQ(std::make_tuple(spy.calcs.size(), GetDlgCtrlID(GetFocus()), Text(IDC_DIRECTION)), std::make_tuple(std::size_t(2), IDC_WIND_POWER, std::string("90.00")));
 }
 
 } // namespace

@@ -37,7 +37,7 @@ TEST_F(WholePanel, SituationsAsTheFieldsShowThem)
         for (int g = 0; g < 3; ++g) {
             const std::string drift = Text(510 + 100 * g + (g == 2 ? 20 : 0));
             const std::string shot = Text(520 + 100 * g + (g == 2 ? 20 : 0));
-            EXPECT_EQ(drift == "---" && shot == "---", s.groups[g] == 'C') << s.club << " " << s.distance;
+            EXPECT_EQ(drift == "---" && shot == "---", s.groups[g] == 'C') << s.club << " " << s.distance << " group " << g;
             if (g == s.group) {
                 EXPECT_EQ(drift + " " + shot, std::string(s.driftText) + " " + s.shotText) << s.club << " " << s.distance;
             }
@@ -98,6 +98,7 @@ TEST_F(WholePanel, PaintsAndRecalculationsKeepTheObjectsFlat)
         UpdateWindow(Window());
         Pump();
     }
+    ASSERT_GT(gdi[0], 0); // the handle table was found and read: the painted panel holds objects
     EXPECT_LE(gdi[1], gdi[0] + 8);
     EXPECT_LE(bytes[1], bytes[0] + 4 * 1024 * 1024); // the first rounds settle the heap
     EXPECT_EQ(Text(IDC_BEAM_DRIFT), "---"); // the last round recalculated at 200 yards

@@ -44,8 +44,8 @@ TEST_F(Panel, CreatedWithTheStartUpValues)
                   WS_CHILD | WS_VISIBLE | (id == 220 || id == 710 ? WS_TABSTOP : 0)) << id;
         LOGFONTA font = {};
         GetObjectA(HFONT(SendMessageA(child, WM_GETFONT, 0, 0)), sizeof font, &font);
-        EXPECT_TRUE(font.lfHeight == 13 && font.lfCharSet == SHIFTJIS_CHARSET && font.lfFaceName == std::string("tahoma") &&
-                    font.lfWeight == (id == 510 || id == 520 ? FW_BOLD : 0)) << id;
+        EXPECT_EQ(std::make_tuple(font.lfHeight, int(font.lfCharSet), std::string(font.lfFaceName), font.lfWeight),
+                  std::make_tuple(LONG(13), SHIFTJIS_CHARSET, std::string("tahoma"), LONG(id == 510 || id == 520 ? FW_BOLD : 0))) << id;
         child = GetWindow(child, GW_HWNDNEXT);
     }
     EXPECT_EQ(child, nullptr);
@@ -163,8 +163,8 @@ TEST_F(Panel, MinimisedTheRestoredPlaceIsStored)
     SendMessageA(Window(), WM_ENDSESSION, FALSE, 0); // the session goes on: nothing saved
     EXPECT_EQ(Ini(), "");
     SendMessageA(Window(), WM_ENDSESSION, TRUE, 0); // it ends without closing the window: saved now
-    EXPECT_TRUE(Ini().find("X=200\r\nY=100\r\n") != std::string::npos && Ini().find("Distance=185\r\n") != std::string::npos)
-        << Ini();
+    EXPECT_EQ(std::make_pair(Ini().find("X=200\r\nY=100\r\n") != std::string::npos, Ini().find("Distance=185\r\n") != std::string::npos),
+              std::make_pair(true, true)) << Ini();
 }
 
 } // namespace
