@@ -1,6 +1,8 @@
 // The settings file under Wine: stored inputs loaded by their rules, a reference file written back
 // byte for byte, changed inputs written in place, and the files and working directories that
 // must neither stop vk nor be damaged by it.
+#include <process.h>
+
 #include "fixture.h"
 
 namespace {
@@ -95,67 +97,57 @@ TEST_F(Settings, AlwaysOnTopKeptAcrossRuns)
         return std::make_pair((GetWindowLongPtrA(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
                               (GetMenuState(GetSystemMenu(Window(), FALSE), item, MF_BYCOMMAND) & MF_CHECKED) != 0);
     };
-    const auto toggle = [this](WPARAM command) { SendMessageA(Window(), WM_SYSCOMMAND, command, 0); };
     EXPECT_EQ(onTop(), std::make_pair(false, false));
-    toggle(item);
+    SendMessageA(Window(), WM_SYSCOMMAND, item, 0);
     EXPECT_EQ(onTop(), std::make_pair(true, true));
     Close();
     std::string file = Ini();
     EXPECT_NE(file.find("[Pos]\r\nX=20\r\nY=30\r\nTopMost=1\r\n[Chara]"), std::string::npos) << file;
     ASSERT_NE(Open(), nullptr);
     EXPECT_EQ(onTop(), std::make_pair(true, true));
-    toggle(item | 2);
+    SendMessageA(Window(), WM_SYSCOMMAND, item | 2, 0);
     EXPECT_EQ(onTop(), std::make_pair(false, false));
     Close();
     EXPECT_EQ(Ini(), file.erase(file.find("TopMost=1\r\n"), 11));
 }
 
-// vk.ini cannot be written (a directory of that name): once vk.exe's window is gone, one message
-// box without owner names the file, the system's reason and the way out; then vk ends with 0.
+// vk.ini cannot be written (a directory of that name): vk.exe starts on the defaults; once its
+// window is gone, one message box without owner names the file, the system's reason and the way
+// out; then vk ends with status 0.
 TEST_F(Settings, AFailedSaveIsReportedOnce)
 {
     ASSERT_TRUE(CreateDirectoryA((Dir() + "\\vk.ini").c_str(), nullptr));
-    char exe[MAX_PATH] = {};
-    GetModuleFileNameA(nullptr, exe, MAX_PATH);
-    const std::string vk = std::filesystem::path(exe).replace_filename("vk.exe").string();
-    STARTUPINFOA startup = {};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process = {};
-    ASSERT_TRUE(CreateProcessA(vk.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, Dir().c_str(), &startup, &process));
-    const auto await = [](const char* className, const char* title) { // up to 30 s
+    const std::string exe = std::filesystem::path(_pgmptr).replace_filename("vk.exe").string();
+    const HANDLE vk = HANDLE(_spawnl(_P_NOWAIT, exe.c_str(), exe.c_str(), nullptr)); // in the test's directory
+    ASSERT_NE(vk, INVALID_HANDLE_VALUE);
+    const auto await = [](const char* className, const char* title) { // shown, so whole; up to 30 s
         HWND found = nullptr;
-        for (int i = 0; i < 300 && (found = FindWindowA(className, title)) == nullptr; ++i)
+        for (int i = 0; i < 300 && !IsWindowVisible(found = FindWindowA(className, title)); ++i)
             Sleep(100);
         return found;
     };
-    PostMessageA(await("vk ver2.43a", "vk ver2.43a"), WM_CLOSE, 0, 0);
+    HWND window = await("vk ver2.43a", "vk ver2.43a");
+    char text[1024] = {};
+    GetDlgItemTextA(window, IDC_DISTANCE, text, sizeof text);
+    EXPECT_STREQ(text, "230");
+    PostMessageA(window, WM_CLOSE, 0, 0);
     HWND box = await("#32770", "vk");
-    ASSERT_NE(box, nullptr);
-    char message[1024] = {};
-    GetDlgItemTextA(box, 0xFFFF, message, sizeof message); // a message box's text
-    EXPECT_EQ(message, "Your inputs could not be saved to\n" + Dir() + "\\vk.ini\n\nAccess denied.\n\n"
-                       "Start vk from a folder you can write to, or make vk.ini writable.");
-    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text); // a message box's text
+    EXPECT_EQ(text, "Your inputs could not be saved to\n" + Dir() + "\\vk.ini\n\nAccess denied.\n\n"
+                    "Start vk from a folder you can write to, or make vk.ini writable.");
+    EXPECT_TRUE(box != nullptr && GetWindow(box, GW_OWNER) == nullptr);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(WaitForSingleObject(process.hProcess, 30000), WAIT_OBJECT_0); // a second box would keep it running
+    EXPECT_EQ(WaitForSingleObject(vk, 30000), WAIT_OBJECT_0); // a second box would keep it running
     DWORD status = 99;
-    GetExitCodeProcess(process.hProcess, &status);
+    GetExitCodeProcess(vk, &status);
     EXPECT_EQ(status, 0u);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    CloseHandle(vk);
 }
 
-// Files and places that must not stop vk or be damaged: a directory named vk.ini, class names
-// no main window can have, positions off every screen, and working directories too long for the
-// profile functions.
+// Files and places that must not stop vk or be damaged: class names no main window can have,
+// positions off every screen, and working directories too long for the profile functions.
 TEST_F(Settings, HostileFilesAndPlaces)
 {
-    ASSERT_TRUE(CreateDirectoryA((Dir() + "\\vk.ini").c_str(), nullptr));
-    ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(Text(IDC_DISTANCE), "230");
-    Close();
-    RemoveDirectoryA((Dir() + "\\vk.ini").c_str());
-
     // Empty, or the name of a class the panel itself uses: the default name instead, saved back.
     for (const char* name : {"", "Edit", "Button", "ComboBox"}) {
         ASSERT_TRUE(WriteIni(std::string("[App]\nClassName=") + name + "\n[Pos]\nX=99999999999\nY=-2147483648"));

@@ -2,7 +2,9 @@
 // lists and fonts, every text whole in its control, minimising, and the file written when it closes.
 #include <algorithm>
 
+#include "dial_math.h"
 #include "fixture.h"
+#include "win_dpi.h"
 
 namespace {
 
@@ -112,27 +114,22 @@ TEST_F(Panel, EveryTextFitsItsControl)
     }
 }
 
-// At the run's display scale: the outer size, three controls' rectangles, the dial's cross-hair
-// above its centre and its wind line's end (field 0: pointing right), and one pointing.
+// At the run's display scale: the outer size and three controls' rectangles; on the dial the
+// cross-hair above the centre, the wind line (field 0: to the right) to its end, then the picture;
+// and the place 45 degrees up and to the right pointing 45 degrees.
 TEST_F(Panel, LaidOutAtTheDisplaysScale)
 {
     const struct {
         int dpi;
         std::vector<LONG> places; // outer width and height; x, y, width, height of 140, 320, 820
-        POINT centre, upRight;    // the dial's centre; (77, 628) at 96 DPI, 45 degrees up and right
-        int windLength;
     } scales[] = {
-        {96, {120, 745, 11, 87, 85, 20, 58, 274, 38, 13, 62, 699, 38, 13}, {57, 648}, {77, 628}, 45},
-        {120, {149, 930, 14, 109, 106, 25, 73, 343, 48, 16, 78, 874, 48, 16}, {71, 810}, {96, 785}, 56},
-        {144, {177, 1114, 17, 131, 128, 30, 87, 411, 57, 20, 93, 1049, 57, 20}, {86, 972}, {116, 942}, 68},
-        {192, {234, 1483, 22, 174, 170, 40, 116, 548, 76, 26, 124, 1398, 76, 26}, {114, 1296}, {154, 1256}, 90},
+        {96, {120, 745, 11, 87, 85, 20, 58, 274, 38, 13, 62, 699, 38, 13}},
+        {120, {149, 930, 14, 109, 106, 25, 73, 343, 48, 16, 78, 874, 48, 16}},
+        {144, {177, 1114, 17, 131, 128, 30, 87, 411, 57, 20, 93, 1049, 57, 20}},
+        {192, {234, 1483, 22, 174, 170, 40, 116, 548, 76, 26, 124, 1398, 76, 26}},
     };
     const auto c = std::find_if(std::begin(scales), std::end(scales), [](const auto& s) { return s.dpi == vktest::RunDpi(); });
-    ASSERT_NE(c, std::end(scales));
-    HDC screen = GetDC(nullptr);
-    ASSERT_EQ(GetDeviceCaps(screen, LOGPIXELSY), c->dpi); // the run's display is at that scale
-    ReleaseDC(nullptr, screen);
-    ASSERT_NE(Open(), nullptr);
+    ASSERT_TRUE(c != std::end(scales) && Open() != nullptr && WindowDpi(Window()) == c->dpi) << vktest::RunDpi();
     RECT r;
     GetWindowRect(Window(), &r);
     std::vector<LONG> places = {r.right - r.left, r.bottom - r.top};
@@ -142,13 +139,14 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
         places.insert(places.end(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
     }
     EXPECT_EQ(places, c->places);
+    const DialGeometry dial = DialAt(c->dpi);
     HDC dc = GetDC(Window());
-    const COLORREF pixels[] = {GetPixel(dc, c->centre.x, c->centre.y - c->windLength / 2),
-                               GetPixel(dc, c->centre.x + c->windLength - 1, c->centre.y),
-                               GetPixel(dc, c->centre.x + c->windLength + 2, c->centre.y)};
+    EXPECT_EQ((std::vector<COLORREF>{GetPixel(dc, dial.centre.x, dial.centre.y - dial.windLength / 2),
+                                     GetPixel(dc, dial.centre.x + dial.windLength - 1, dial.centre.y),
+                                     GetPixel(dc, dial.centre.x + dial.windLength + 2, dial.centre.y)}),
+              (std::vector<COLORREF>{0xFF00FF, 0xFFFF00, 0xA0A0A0}));
     ReleaseDC(Window(), dc);
-    EXPECT_EQ((std::vector<COLORREF>(pixels, pixels + 3)), (std::vector<COLORREF>{0xFF00FF, 0xFFFF00, 0xA0A0A0}));
-    SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(c->upRight.x, c->upRight.y));
+    SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ScaleToDpi(77, c->dpi), ScaleToDpi(628, c->dpi)));
     UpdateWindow(Window());
     EXPECT_EQ(Text(IDC_DIRECTION), "45.00");
 }
