@@ -3,7 +3,7 @@
 
 #include "controls.h"
 #include "dial_math.h"
-#include "win_main_window.h"
+#include "win_panel.h"
 
 namespace {
 

@@ -2,8 +2,6 @@
 // hands commands to the calculator and mouse input to the dial, saves the settings at the end.
 #include "win_main_window.h"
 
-#include <string>
-
 #include "controls.h"
 #include "panel_inputs.h"
 #include "win_dial.h"
@@ -87,10 +85,6 @@ const PanelLabel kLabels[] = {
     {13, 520, kClub},     {12, 541, kDrift},    {93, 540, "y"},       {12, 560, kShot},
     {93, 560, "%"},       {54, 699, kDegree},
 };
-
-// The names by which the panel's windows find the main window, set at start-up for the run.
-std::string g_className;
-std::string g_title;
 
 // The two fonts, alive from creation to destruction of the main window.
 HFONT NormalFont = nullptr;
@@ -199,34 +193,6 @@ void OnKeyDown(HWND window, WPARAM key)
 }
 
 } // namespace
-
-void SetMainWindowNames(const std::string& className, const std::string& title)
-{
-    g_className = className;
-    g_title = title;
-}
-
-const char* MainClassName()
-{
-    return g_className.c_str();
-}
-
-const char* MainTitle()
-{
-    return g_title.c_str();
-}
-
-HWND FindMainWindow()
-{
-    return FindWindowA(g_className.c_str(), g_title.c_str());
-}
-
-void SendCalcCommand()
-{
-    HWND mainWindow = FindMainWindow();
-    if (mainWindow != nullptr)
-        SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(kCalcCommandId, 0), 0);
-}
 
 const PanelLabel* PanelLabels(std::size_t* count)
 {

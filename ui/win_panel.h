@@ -1,4 +1,5 @@
-// The calculator's view of the panel: reads the inputs, writes the result texts.
+// The calculator's view of the panel: reads the inputs, writes the result texts, and the
+// recalculation request that the panel's windows send to the main window.
 #pragma once
 
 #include <windows.h>
@@ -14,3 +15,9 @@ void WritePanelOutcome(HWND mainWindow, const DispatchOutcome& outcome);
 // The main window's command handling: recalculates on CalcCommand only, touching nothing
 // for any other command. Returns 0.
 LRESULT DispatchCommand(HWND mainWindow, int notificationCode, int identifier, LPARAM other);
+
+// The main window, looked up by class name and title (null when it cannot be found).
+HWND FindMainWindow();
+
+// Sends the recalculation request to the main window and returns when it is done.
+void SendCalcCommand();

@@ -3,7 +3,7 @@
 
 #include "char_filter.h"
 #include "key_table.h"
-#include "win_main_window.h"
+#include "win_panel.h"
 
 namespace {
 
