@@ -70,7 +70,14 @@ LRESULT DispatchCommand(HWND mainWindow, int notificationCode, int identifier, L
 
 HWND FindMainWindow()
 {
-    return FindWindowA(MainClassName(), MainTitle());
+    const char* className = MainClassName();
+    const char* title = MainTitle();
+    for (HWND found = FindWindowA(className, title); found != nullptr;
+         found = FindWindowExA(nullptr, found, className, title)) {
+        if (GetWindowThreadProcessId(found, nullptr) == GetCurrentThreadId())
+            return found;
+    }
+    return nullptr;
 }
 
 void SendCalcCommand()

@@ -16,7 +16,9 @@ void WritePanelOutcome(HWND mainWindow, const DispatchOutcome& outcome);
 // for any other command. Returns 0.
 LRESULT DispatchCommand(HWND mainWindow, int notificationCode, int identifier, LPARAM other);
 
-// The main window, looked up by class name and title (null when it cannot be found).
+// The main window: the first top-level window with the run's class name and title that belongs
+// to this thread (null when there is none), so a window of another program with the same names
+// is passed by.
 HWND FindMainWindow();
 
 // Sends the recalculation request to the main window and returns when it is done.
