@@ -76,9 +76,11 @@ void LoadMainTitle()
 
 bool ClaimSingleInstance()
 {
-    // The handle stays open for the life of the process: the name marks that a copy runs.
+    // The handle stays open for the life of the process: the name marks that a copy runs. Only an
+    // existing mutex of that name means another copy; a failure (the name held by another kind of
+    // object) does not keep vk from starting.
     HANDLE mutex = CreateMutexA(nullptr, TRUE, "Multiple");
-    return mutex != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
+    return mutex == nullptr || GetLastError() != ERROR_ALREADY_EXISTS;
 }
 
 HWND OpenMainWindow(HINSTANCE instance, int showCommand)

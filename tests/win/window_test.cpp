@@ -107,6 +107,15 @@ TEST_F(Panel, EveryTextFitsItsControl)
     }
 }
 
+// The name "Multiple" held by another kind of object is not a copy of vk running: vk starts.
+TEST(SingleInstance, TheNameHeldByAnEventIsNoCopy)
+{
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, "Multiple");
+    ASSERT_NE(event, nullptr);
+    EXPECT_TRUE(ClaimSingleInstance());
+    CloseHandle(event);
+}
+
 // Closed (or its session ended) while minimised, the window stores its restored place.
 TEST_F(Panel, MinimisedTheRestoredPlaceIsStored)
 {
