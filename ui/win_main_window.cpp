@@ -186,6 +186,12 @@ void OnPaint(HWND window)
     EndPaint(window, &paint);
 }
 
+// The point of a mouse message.
+DialPoint MousePoint(LPARAM lParam)
+{
+    return DialPointFromLParam(static_cast<std::uintptr_t>(lParam));
+}
+
 void OnKeyDown(HWND window, WPARAM key)
 {
     if (key == VK_ESCAPE)
@@ -225,10 +231,18 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_COMMAND:
         return DispatchCommand(window, HIWORD(wParam), LOWORD(wParam), lParam);
-    case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
+        DialPress(window, DialButton::Wind, MousePoint(lParam));
+        return 0;
     case WM_RBUTTONDOWN:
-        DialMouse(window, message, wParam, lParam);
+        DialPress(window, DialButton::Slope, MousePoint(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        // Both buttons may be held: the wind point first, then the slope point.
+        if (wParam & MK_LBUTTON)
+            DialDrag(window, DialButton::Wind, MousePoint(lParam));
+        if (wParam & MK_RBUTTON)
+            DialDrag(window, DialButton::Slope, MousePoint(lParam));
         return 0;
     case WM_MBUTTONUP:
         SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);

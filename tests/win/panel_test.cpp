@@ -9,6 +9,7 @@
 
 #include "fixture.h"
 #include "situations.h"
+#include "win_dial.h"
 
 #include <psapi.h>
 #include <winternl.h>
@@ -97,6 +98,29 @@ TEST_F(WholePanel, RequestsPassByAWindowOfAnotherThread)
     ASSERT_EQ(firstThread, thread); // the other thread's window comes first
     EXPECT_EQ(g_foreignRequests, 0);
     EXPECT_NE(Text(IDC_TOMAHAWK_SHOT), ""); // empty until the first recalculation
+}
+
+// With no pen to be had, the dial draws no line and the device context keeps its own pen.
+TEST_F(WholePanel, WithoutPensTheDialDrawsNothing)
+{
+    HDC screen = GetDC(Window());
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(dc, CreateCompatibleBitmap(screen, 120, 745));
+    ReleaseDC(Window(), screen);
+    PatBlt(dc, 0, 0, 120, 745, WHITENESS);
+    HPEN own = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    SelectObject(dc, own);
+    std::vector<HPEN> taken; // every pen the process can still make
+    for (HPEN pen; (pen = CreatePen(PS_SOLID, 1, 0)) != nullptr;)
+        taken.push_back(pen);
+    DrawDial(Window(), dc); // direction and slope 0: both lines pass (80, 648)
+    for (HPEN pen : taken)
+        DeleteObject(pen);
+    EXPECT_EQ(GetPixel(dc, 80, 648), RGB(255, 255, 255));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), own);
+    DeleteObject(SelectObject(dc, previous));
+    DeleteDC(dc);
+    DeleteObject(own);
 }
 
 // The live GDI objects of this process, from the handle table the platform maps into it (Wine's
