@@ -90,6 +90,9 @@ const PanelLabel kLabels[] = {
 HFONT NormalFont = nullptr;
 HFONT BoldFont = nullptr;
 
+// True from a completed creation until the window is destroyed: only a whole panel is saved.
+bool g_panelBuilt = false;
+
 // A font of the given height, weight, character set and face; everything else default.
 HFONT MakeFont(int height, int weight, DWORD charset, const char* face)
 {
@@ -127,7 +130,16 @@ void FillIfList(int id, HWND control)
     }
 }
 
-void OnCreate(HWND window, const CREATESTRUCTA* create)
+void DeleteFonts()
+{
+    DeleteObject(NormalFont);
+    DeleteObject(BoldFont);
+    NormalFont = nullptr;
+    BoldFont = nullptr;
+}
+
+// Builds the panel; false when a control or a font cannot be made, which fails the window's creation.
+bool OnCreate(HWND window, const CREATESTRUCTA* create)
 {
     // Step 1: the window cannot be sized, minimised or maximised from its system menu.
     HMENU menu = GetSystemMenu(window, FALSE);
@@ -142,6 +154,8 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
                                        entry.y, entry.width, entry.height, window,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                                        create->hInstance, nullptr);
+        if (control == nullptr)
+            return false;
         FillIfList(entry.id, control);
         InstallSubclass(control); // controls without a subclass procedure are left alone
     }
@@ -152,6 +166,8 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
     // Steps 4 and 5: the fonts, given without redrawing.
     NormalFont = MakeFont(13, 0, SHIFTJIS_CHARSET, "tahoma");
     BoldFont = MakeFont(13, FW_BOLD, SHIFTJIS_CHARSET, "tahoma");
+    if (NormalFont == nullptr || BoldFont == nullptr)
+        return false;
     for (const ControlEntry& entry : kControls)
         SendDlgItemMessageA(window, entry.id, WM_SETFONT, reinterpret_cast<WPARAM>(entry.bold ? BoldFont : NormalFont),
                             FALSE);
@@ -161,15 +177,13 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
 
     // Step 7.
     SetFocus(GetDlgItem(window, IDC_WIND_POWER));
+    return true;
 }
 
 void OnDestroy(HWND window)
 {
     SaveSettings(window);
-    DeleteObject(NormalFont);
-    DeleteObject(BoldFont);
-    NormalFont = nullptr;
-    BoldFont = nullptr;
+    DeleteFonts();
     PostQuitMessage(0);
 }
 
@@ -210,10 +224,16 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
 {
     switch (message) {
     case WM_CREATE:
-        OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-        return 0;
+        g_panelBuilt = OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        if (g_panelBuilt)
+            return 0;
+        DeleteFonts(); // what was made; the window is now destroyed, and WM_DESTROY (if sent) finds no panel
+        return -1;
     case WM_DESTROY:
-        OnDestroy(window);
+        // A window whose creation failed has no panel to save and no run to end.
+        if (g_panelBuilt)
+            OnDestroy(window);
+        g_panelBuilt = false;
         return 0;
     case WM_ENDSESSION:
         // The session ends without WM_DESTROY: save now, exactly as closing would.
