@@ -11,6 +11,12 @@
 
 namespace {
 
+// The list fillers (below), each run on its list right after the list is created.
+void FillPowerList(HWND list);
+void FillSpinList(HWND list);
+void FillClubList(HWND list);
+void FillWindList(HWND list);
+
 // One child control: everything that differs between the 34 is data.
 struct ControlEntry {
     int id;
@@ -19,6 +25,7 @@ struct ControlEntry {
     DWORD style; // besides WS_CHILD and WS_VISIBLE
     int x, y, width, height; // client pixels; a list's height is that of its opened list
     bool bold;
+    void (*fill)(HWND list) = nullptr; // the filler of a list
 };
 
 constexpr DWORD kListStyle = WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST;
@@ -27,9 +34,9 @@ constexpr DWORD kFrameStyle = WS_GROUP | BS_GROUPBOX;
 // The panel in creation order. Radio groups follow the WS_GROUP flags in this order.
 const ControlEntry kControls[] = {
     {IDC_CHARA_GROUP, "BUTTON", "Charactor", kFrameStyle, 3, 3, 109, 110, false},
-    {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false},
-    {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false},
-    {IDC_CLUB, "COMBOBOX", "", kListStyle, 57, 64, 40, 200, false},
+    {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false, FillPowerList},
+    {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false, FillSpinList},
+    {IDC_CLUB, "COMBOBOX", "", kListStyle, 57, 64, 40, 200, false, FillClubList},
     {IDC_CRIMSON_RING, "BUTTON", "Crimson Ring", BS_AUTOCHECKBOX | BS_LEFTTEXT, 11, 87, 85, 20, false},
     {IDC_CONDITION_GROUP, "BUTTON", "Condition", kFrameStyle, 3, 114, 109, 116, false},
     {IDC_RAIN, "BUTTON", " Rain / Snow", BS_AUTOCHECKBOX, 9, 129, 80, 20, false},
@@ -40,7 +47,7 @@ const ControlEntry kControls[] = {
     {IDC_FAIRWAY_80, "BUTTON", "80%", BS_AUTORADIOBUTTON, 59, 186, 40, 20, false},
     {IDC_FAIRWAY_75, "BUTTON", "75%", BS_AUTORADIOBUTTON, 7, 205, 40, 20, false},
     {IDC_SITUATION_GROUP, "BUTTON", "Situation", kFrameStyle, 3, 231, 109, 126, false},
-    {IDC_WIND_POWER, "COMBOBOX", "", kListStyle, 57, 248, 40, 200, false},
+    {IDC_WIND_POWER, "COMBOBOX", "", kListStyle, 57, 248, 40, 200, false, FillWindList},
     {IDC_DISTANCE, "EDIT", "", ES_RIGHT, 58, 274, 38, 13, false},
     {IDC_HEIGHT, "EDIT", "", ES_RIGHT, 58, 294, 38, 13, false},
     {IDC_DIRECTION, "EDIT", "", ES_RIGHT, 58, 314, 38, 13, false},
@@ -76,6 +83,13 @@ constexpr const char* kDrift = "\x89\xa1\x83\x59\x83\x8c";               // 横�
 constexpr const char* kShot = "\x83\x56\x83\x87\x83\x62\x83\x67";        // ショット
 constexpr const char* kDegree = "\xdf";                                  // ﾟ
 
+// One painted label: the top-left corner of its text in client pixels, and the text in code page 932.
+struct PanelLabel {
+    int x, y;
+    const char* text;
+};
+
+// The 26 labels in painting order.
 const PanelLabel kLabels[] = {
     {13, 25, kPower},     {13, 47, kSpin},      {13, 69, kClub},      {12, 253, kWindPower},
     {97, 253, "m"},       {12, 274, kDistance}, {97, 274, "y"},       {12, 294, kHeight},
@@ -118,18 +132,6 @@ void FillSpinList(HWND list) { FillList(list, IDC_SPIN); }
 void FillClubList(HWND list) { FillList(list, IDC_CLUB); }
 void FillWindList(HWND list) { FillList(list, IDC_WIND_POWER); }
 
-// Runs the filler of a list control; other controls have none.
-void FillIfList(int id, HWND control)
-{
-    switch (id) {
-    case IDC_POWER: FillPowerList(control); break;
-    case IDC_SPIN: FillSpinList(control); break;
-    case IDC_CLUB: FillClubList(control); break;
-    case IDC_WIND_POWER: FillWindList(control); break;
-    default: break;
-    }
-}
-
 void DeleteFonts()
 {
     DeleteObject(NormalFont);
@@ -156,7 +158,8 @@ bool OnCreate(HWND window, const CREATESTRUCTA* create)
                                        create->hInstance, nullptr);
         if (control == nullptr)
             return false;
-        FillIfList(entry.id, control);
+        if (entry.fill != nullptr)
+            entry.fill(control);
         InstallSubclass(control); // controls without a subclass procedure are left alone
     }
 
@@ -213,12 +216,6 @@ void OnKeyDown(HWND window, WPARAM key)
 }
 
 } // namespace
-
-const PanelLabel* PanelLabels(std::size_t* count)
-{
-    *count = sizeof kLabels / sizeof kLabels[0];
-    return kLabels;
-}
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
