@@ -3,8 +3,17 @@
 
 #include <windows.h>
 
+#include "dial_math.h"
+
+// Which value a mouse button points: the left one the wind direction, the right one the slope.
+enum class DialButton { Wind, Slope };
+
 // Draws the dial picture and the wind and slope lines; writes a pointed value into the fields.
 void DrawDial(HWND window, HDC dc);
 
-// Handles WM_LBUTTONDOWN, WM_RBUTTONDOWN and WM_MOUSEMOVE of the main window.
-void DialMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// A press at p: inside the dial it records the point and repaints with erasing; outside it
+// recalculates and gives the focus to the wind power list.
+void DialPress(HWND window, DialButton button, DialPoint p);
+
+// A move to p with the button held: records the point; inside the dial it repaints without erasing.
+void DialDrag(HWND window, DialButton button, DialPoint p);

@@ -2,8 +2,6 @@
 // hands commands to the calculator and mouse input to the dial, saves the settings at the end.
 #include "win_main_window.h"
 
-#include <string>
-
 #include "controls.h"
 #include "panel_inputs.h"
 #include "win_dial.h"
@@ -13,6 +11,12 @@
 
 namespace {
 
+// The list fillers (below), each run on its list right after the list is created.
+void FillPowerList(HWND list);
+void FillSpinList(HWND list);
+void FillClubList(HWND list);
+void FillWindList(HWND list);
+
 // One child control: everything that differs between the 34 is data.
 struct ControlEntry {
     int id;
@@ -21,6 +25,7 @@ struct ControlEntry {
     DWORD style; // besides WS_CHILD and WS_VISIBLE
     int x, y, width, height; // client pixels; a list's height is that of its opened list
     bool bold;
+    void (*fill)(HWND list) = nullptr; // the filler of a list
 };
 
 constexpr DWORD kListStyle = WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST;
@@ -29,9 +34,9 @@ constexpr DWORD kFrameStyle = WS_GROUP | BS_GROUPBOX;
 // The panel in creation order. Radio groups follow the WS_GROUP flags in this order.
 const ControlEntry kControls[] = {
     {IDC_CHARA_GROUP, "BUTTON", "Charactor", kFrameStyle, 3, 3, 109, 110, false},
-    {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false},
-    {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false},
-    {IDC_CLUB, "COMBOBOX", "", kListStyle, 57, 64, 40, 200, false},
+    {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false, FillPowerList},
+    {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false, FillSpinList},
+    {IDC_CLUB, "COMBOBOX", "", kListStyle, 57, 64, 40, 200, false, FillClubList},
     {IDC_CRIMSON_RING, "BUTTON", "Crimson Ring", BS_AUTOCHECKBOX | BS_LEFTTEXT, 11, 87, 85, 20, false},
     {IDC_CONDITION_GROUP, "BUTTON", "Condition", kFrameStyle, 3, 114, 109, 116, false},
     {IDC_RAIN, "BUTTON", " Rain / Snow", BS_AUTOCHECKBOX, 9, 129, 80, 20, false},
@@ -42,7 +47,7 @@ const ControlEntry kControls[] = {
     {IDC_FAIRWAY_80, "BUTTON", "80%", BS_AUTORADIOBUTTON, 59, 186, 40, 20, false},
     {IDC_FAIRWAY_75, "BUTTON", "75%", BS_AUTORADIOBUTTON, 7, 205, 40, 20, false},
     {IDC_SITUATION_GROUP, "BUTTON", "Situation", kFrameStyle, 3, 231, 109, 126, false},
-    {IDC_WIND_POWER, "COMBOBOX", "", kListStyle, 57, 248, 40, 200, false},
+    {IDC_WIND_POWER, "COMBOBOX", "", kListStyle, 57, 248, 40, 200, false, FillWindList},
     {IDC_DISTANCE, "EDIT", "", ES_RIGHT, 58, 274, 38, 13, false},
     {IDC_HEIGHT, "EDIT", "", ES_RIGHT, 58, 294, 38, 13, false},
     {IDC_DIRECTION, "EDIT", "", ES_RIGHT, 58, 314, 38, 13, false},
@@ -78,6 +83,13 @@ constexpr const char* kDrift = "\x89\xa1\x83\x59\x83\x8c";               // 横�
 constexpr const char* kShot = "\x83\x56\x83\x87\x83\x62\x83\x67";        // ショット
 constexpr const char* kDegree = "\xdf";                                  // ﾟ
 
+// One painted label: the top-left corner of its text in client pixels, and the text in code page 932.
+struct PanelLabel {
+    int x, y;
+    const char* text;
+};
+
+// The 26 labels in painting order.
 const PanelLabel kLabels[] = {
     {13, 25, kPower},     {13, 47, kSpin},      {13, 69, kClub},      {12, 253, kWindPower},
     {97, 253, "m"},       {12, 274, kDistance}, {97, 274, "y"},       {12, 294, kHeight},
@@ -88,13 +100,12 @@ const PanelLabel kLabels[] = {
     {93, 560, "%"},       {54, 699, kDegree},
 };
 
-// The names by which the panel's windows find the main window, set at start-up for the run.
-std::string g_className;
-std::string g_title;
-
 // The two fonts, alive from creation to destruction of the main window.
 HFONT NormalFont = nullptr;
 HFONT BoldFont = nullptr;
+
+// True from a completed creation until the window is destroyed: only a whole panel is saved.
+bool g_panelBuilt = false;
 
 // A font of the given height, weight, character set and face; everything else default.
 HFONT MakeFont(int height, int weight, DWORD charset, const char* face)
@@ -121,19 +132,16 @@ void FillSpinList(HWND list) { FillList(list, IDC_SPIN); }
 void FillClubList(HWND list) { FillList(list, IDC_CLUB); }
 void FillWindList(HWND list) { FillList(list, IDC_WIND_POWER); }
 
-// Runs the filler of a list control; other controls have none.
-void FillIfList(int id, HWND control)
+void DeleteFonts()
 {
-    switch (id) {
-    case IDC_POWER: FillPowerList(control); break;
-    case IDC_SPIN: FillSpinList(control); break;
-    case IDC_CLUB: FillClubList(control); break;
-    case IDC_WIND_POWER: FillWindList(control); break;
-    default: break;
-    }
+    DeleteObject(NormalFont);
+    DeleteObject(BoldFont);
+    NormalFont = nullptr;
+    BoldFont = nullptr;
 }
 
-void OnCreate(HWND window, const CREATESTRUCTA* create)
+// Builds the panel; false when a control or a font cannot be made, which fails the window's creation.
+bool OnCreate(HWND window, const CREATESTRUCTA* create)
 {
     // Step 1: the window cannot be sized, minimised or maximised from its system menu.
     HMENU menu = GetSystemMenu(window, FALSE);
@@ -148,7 +156,10 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
                                        entry.y, entry.width, entry.height, window,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                                        create->hInstance, nullptr);
-        FillIfList(entry.id, control);
+        if (control == nullptr)
+            return false;
+        if (entry.fill != nullptr)
+            entry.fill(control);
         InstallSubclass(control); // controls without a subclass procedure are left alone
     }
 
@@ -158,6 +169,8 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
     // Steps 4 and 5: the fonts, given without redrawing.
     NormalFont = MakeFont(13, 0, SHIFTJIS_CHARSET, "tahoma");
     BoldFont = MakeFont(13, FW_BOLD, SHIFTJIS_CHARSET, "tahoma");
+    if (NormalFont == nullptr || BoldFont == nullptr)
+        return false;
     for (const ControlEntry& entry : kControls)
         SendDlgItemMessageA(window, entry.id, WM_SETFONT, reinterpret_cast<WPARAM>(entry.bold ? BoldFont : NormalFont),
                             FALSE);
@@ -167,15 +180,13 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
 
     // Step 7.
     SetFocus(GetDlgItem(window, IDC_WIND_POWER));
+    return true;
 }
 
 void OnDestroy(HWND window)
 {
     SaveSettings(window);
-    DeleteObject(NormalFont);
-    DeleteObject(BoldFont);
-    NormalFont = nullptr;
-    BoldFont = nullptr;
+    DeleteFonts();
     PostQuitMessage(0);
 }
 
@@ -192,6 +203,12 @@ void OnPaint(HWND window)
     EndPaint(window, &paint);
 }
 
+// The point of a mouse message.
+DialPoint MousePoint(LPARAM lParam)
+{
+    return DialPointFromLParam(static_cast<std::uintptr_t>(lParam));
+}
+
 void OnKeyDown(HWND window, WPARAM key)
 {
     if (key == VK_ESCAPE)
@@ -200,48 +217,20 @@ void OnKeyDown(HWND window, WPARAM key)
 
 } // namespace
 
-void SetMainWindowNames(const std::string& className, const std::string& title)
-{
-    g_className = className;
-    g_title = title;
-}
-
-const char* MainClassName()
-{
-    return g_className.c_str();
-}
-
-const char* MainTitle()
-{
-    return g_title.c_str();
-}
-
-HWND FindMainWindow()
-{
-    return FindWindowA(g_className.c_str(), g_title.c_str());
-}
-
-void SendCalcCommand()
-{
-    HWND mainWindow = FindMainWindow();
-    if (mainWindow != nullptr)
-        SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(kCalcCommandId, 0), 0);
-}
-
-const PanelLabel* PanelLabels(std::size_t* count)
-{
-    *count = sizeof kLabels / sizeof kLabels[0];
-    return kLabels;
-}
-
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
-        OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-        return 0;
+        g_panelBuilt = OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        if (g_panelBuilt)
+            return 0;
+        DeleteFonts(); // what was made; the window is now destroyed, and WM_DESTROY (if sent) finds no panel
+        return -1;
     case WM_DESTROY:
-        OnDestroy(window);
+        // A window whose creation failed has no panel to save and no run to end.
+        if (g_panelBuilt)
+            OnDestroy(window);
+        g_panelBuilt = false;
         return 0;
     case WM_ENDSESSION:
         // The session ends without WM_DESTROY: save now, exactly as closing would.
@@ -259,10 +248,18 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_COMMAND:
         return DispatchCommand(window, HIWORD(wParam), LOWORD(wParam), lParam);
-    case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
+        DialPress(window, DialButton::Wind, MousePoint(lParam));
+        return 0;
     case WM_RBUTTONDOWN:
-        DialMouse(window, message, wParam, lParam);
+        DialPress(window, DialButton::Slope, MousePoint(lParam));
+        return 0;
+    case WM_MOUSEMOVE:
+        // Both buttons may be held: the wind point first, then the slope point.
+        if (wParam & MK_LBUTTON)
+            DialDrag(window, DialButton::Wind, MousePoint(lParam));
+        if (wParam & MK_RBUTTON)
+            DialDrag(window, DialButton::Slope, MousePoint(lParam));
         return 0;
     case WM_MBUTTONUP:
         SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
