@@ -88,9 +88,15 @@ void LoadMainTitle()
 
 bool ClaimSingleInstance()
 {
-    // The handle stays open for the life of the process: the name marks that a copy runs.
+    // The handle stays open for the life of the process: the name marks that a copy runs. Only an
+    // existing mutex of that name means another copy, also one this process may not open (a copy
+    // run by another user or elevated); the name held by another kind of object does not keep vk
+    // from starting.
     HANDLE mutex = CreateMutexA(nullptr, TRUE, "Multiple");
-    return mutex != nullptr && GetLastError() != ERROR_ALREADY_EXISTS;
+    const DWORD error = GetLastError();
+    if (mutex == nullptr)
+        return error != ERROR_ACCESS_DENIED;
+    return error != ERROR_ALREADY_EXISTS;
 }
 
 HWND OpenMainWindow(HINSTANCE instance, int showCommand)

@@ -14,7 +14,9 @@ int CreateMainWindow(HINSTANCE instance, int showCommand);
 // Reads the title ("App", "AppTitle") from the settings file and keeps it for the run.
 void LoadMainTitle();
 
-// Creates the named mutex "Multiple" (held until the process ends); false when it already existed.
+// Creates the named mutex "Multiple" (held until the process ends); false when it already existed
+// (another copy runs, or a mutex of that name exists that this process may not open), true also
+// when the name is held by another kind of object.
 bool ClaimSingleInstance();
 
 // Creates the main window at its stored position (brought back onto a monitor only when wholly

@@ -20,7 +20,5 @@ set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/vk.rc APPEND PROPERTY INCLUDE_DIRECT
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/vk.rc APPEND PROPERTY OBJECT_DEPENDS
   ${CMAKE_SOURCE_DIR}/res/vk.manifest ${CMAKE_SOURCE_DIR}/res/dial.bmp ${CMAKE_SOURCE_DIR}/res/vk.ico)
 
-if(EXISTS ${CMAKE_SOURCE_DIR}/app/win_entry.cpp)
-  add_executable(vk WIN32 ${CMAKE_SOURCE_DIR}/app/win_entry.cpp ${CMAKE_SOURCE_DIR}/res/vk.rc)
-  target_link_libraries(vk PRIVATE vkapp)
-endif()
+add_executable(vk WIN32 ${CMAKE_SOURCE_DIR}/app/win_entry.cpp ${CMAKE_SOURCE_DIR}/res/vk.rc)
+target_link_libraries(vk PRIVATE vkapp)

@@ -1,13 +1,13 @@
 // The direction dial: its picture and lines in the main window's paint, its pointing by mouse.
 #include "win_dial.h"
 
+#include <initializer_list>
 #include <vector>
 
 #include "controls.h"
-#include "dial_math.h"
 #include "dial_picture.h"
 #include "panel_inputs.h"
-#include "win_main_window.h"
+#include "win_panel.h"
 
 namespace {
 
@@ -71,75 +71,67 @@ void DrawPicture(HWND window, HDC dc, const DialGeometry& dial)
     DeleteObject(picture);
 }
 
-// Writes a pointed value's text into a Situation field and then into its Navigation mirror.
-void WriteValue(HWND window, int field, int mirror, const char* text)
+// Draws from the dial's centre through points with a pen of its own, made and destroyed here.
+// A pen that cannot be made (or selected) draws nothing and leaves the device context as it was;
+// the pen is deleted only once the previous one is selected back.
+void DrawFromCentre(HDC dc, const DialGeometry& dial, COLORREF colour, std::initializer_list<DialPoint> points)
+{
+    HPEN pen = CreatePen(PS_SOLID, dial.penWidth, colour);
+    if (pen == nullptr)
+        return;
+    HGDIOBJ previous = SelectObject(dc, pen);
+    if (previous != nullptr) {
+        MoveToEx(dc, dial.centre.x, dial.centre.y, nullptr);
+        for (const DialPoint p : points)
+            LineTo(dc, p.x, p.y);
+        SelectObject(dc, previous);
+    }
+    DeleteObject(pen);
+}
+
+// A pointed value: its text goes into a Situation field and then into its Navigation mirror,
+// the point is forgotten, then the results are recalculated.
+void TakePointedValue(HWND window, DialPoint& point, int field, int mirror, const char* text)
 {
     SetWindowTextA(GetDlgItem(window, field), text);
     SetWindowTextA(GetDlgItem(window, mirror), text);
+    point = DialPoint{};
+    SendCalcCommand();
 }
 
-// Step 3: the wind line, from the pointed place or from the direction field.
+// Steps 2 and 3: the wind line, from the pointed place or from the direction field.
 void DrawWindLine(HWND window, HDC dc, const DialGeometry& dial)
 {
-    DialPoint end;
     if (InDialArea(dial, g_windPoint)) {
         const PointedWind wind = PointWind(dial, g_windPoint);
-        end = wind.end;
-        MoveToEx(dc, dial.centre.x, dial.centre.y, nullptr);
-        LineTo(dc, end.x, end.y);
-        WriteValue(window, IDC_DIRECTION, IDC_NAV_DIRECTION, wind.text);
-        g_windPoint = DialPoint{};
-        SendCalcCommand();
+        DrawFromCentre(dc, dial, kWindColour, {wind.end});
+        TakePointedValue(window, g_windPoint, IDC_DIRECTION, IDC_NAV_DIRECTION, wind.text);
         return;
     }
     char text[kFieldBuffer] = {};
     GetDlgItemTextA(window, IDC_DIRECTION, text, kFieldBuffer);
-    end = WindLineEnd(dial, text);
-    MoveToEx(dc, dial.centre.x, dial.centre.y, nullptr);
-    LineTo(dc, end.x, end.y);
+    DrawFromCentre(dc, dial, kWindColour, {WindLineEnd(dial, text)});
 }
 
-// Step 5: the slope line through the centre, from the pointed place or from the slope field.
+// Steps 4 and 5: the slope line through the centre, from the pointed place or from the slope field.
 void DrawSlopeLine(HWND window, HDC dc, const DialGeometry& dial)
 {
     if (InDialArea(dial, g_slopePoint)) {
         const PointedSlope slope = PointSlope(dial, g_slopePoint);
-        MoveToEx(dc, dial.centre.x, dial.centre.y, nullptr);
-        LineTo(dc, slope.line.end1.x, slope.line.end1.y);
-        LineTo(dc, slope.line.end2.x, slope.line.end2.y);
-        WriteValue(window, IDC_SLOPE, IDC_NAV_SLOPE, slope.text);
-        SendCalcCommand();
-        g_slopePoint = DialPoint{};
+        DrawFromCentre(dc, dial, kSlopeColour, {slope.line.end1, slope.line.end2});
+        TakePointedValue(window, g_slopePoint, IDC_SLOPE, IDC_NAV_SLOPE, slope.text);
         return;
     }
     char text[kFieldBuffer] = {};
     GetDlgItemTextA(window, IDC_SLOPE, text, kFieldBuffer);
     const SlopeLine line = SlopeLineEnds(dial, text);
-    MoveToEx(dc, dial.centre.x, dial.centre.y, nullptr);
-    LineTo(dc, line.end1.x, line.end1.y);
-    LineTo(dc, line.end2.x, line.end2.y);
+    DrawFromCentre(dc, dial, kSlopeColour, {line.end1, line.end2});
 }
 
-// A press: inside the dial it records the point and repaints (with erasing); outside it
-// recalculates and gives the focus to the wind power list.
-void Press(HWND window, const DialGeometry& dial, DialPoint& stored, DialPoint p)
+// The point that a button's presses and drags record.
+DialPoint& StoredPoint(DialButton button)
 {
-    stored = p;
-    if (InDialArea(dial, p)) {
-        InvalidateRect(window, nullptr, TRUE);
-        return;
-    }
-    SendCalcCommand();
-    SetFocus(GetDlgItem(window, IDC_WIND_POWER));
-}
-
-// A move with the button held: records the point; inside the dial it repaints without erasing.
-void Drag(HWND window, const DialGeometry& dial, DialPoint& stored, DialPoint p)
-{
-    stored = p;
-    if (InDialArea(dial, p)) {
-        InvalidateRect(window, nullptr, FALSE);
-    }
+    return button == DialButton::Wind ? g_windPoint : g_slopePoint;
 }
 
 } // namespace
@@ -149,42 +141,26 @@ void DrawDial(HWND window, HDC dc, int dpi)
     const DialGeometry dial = DialAt(dpi);
     // Step 1: the picture.
     DrawPicture(window, dc, dial);
-    // Step 2: both pens, made and destroyed in every paint.
-    HPEN windPen = CreatePen(PS_SOLID, dial.penWidth, kWindColour);
-    HPEN slopePen = CreatePen(PS_SOLID, dial.penWidth, kSlopeColour);
-    HGDIOBJ previousPen = SelectObject(dc, windPen);
-    // Step 3: the wind line.
+    // Steps 2 to 6: each line with its own pen, made and destroyed in every paint.
     DrawWindLine(window, dc, dial);
-    // Step 4: the slope pen.
-    SelectObject(dc, slopePen);
-    DeleteObject(windPen);
-    // Step 5: the slope line.
     DrawSlopeLine(window, dc, dial);
-    // Step 6: release the slope pen.
-    SelectObject(dc, previousPen);
-    DeleteObject(slopePen);
 }
 
-void DialMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int dpi)
+void DialPress(HWND window, DialButton button, DialPoint p, int dpi)
 {
-    const DialGeometry dial = DialAt(dpi);
-    const DialPoint p = DialPointFromLParam(static_cast<std::uintptr_t>(lParam));
-    switch (message) {
-    case WM_LBUTTONDOWN:
-        Press(window, dial, g_windPoint, p);
-        break;
-    case WM_RBUTTONDOWN:
-        Press(window, dial, g_slopePoint, p);
-        break;
-    case WM_MOUSEMOVE:
-        if (wParam & MK_LBUTTON) {
-            Drag(window, dial, g_windPoint, p);
-        }
-        if (wParam & MK_RBUTTON) {
-            Drag(window, dial, g_slopePoint, p);
-        }
-        break;
-    default:
-        break;
+    StoredPoint(button) = p;
+    if (InDialArea(DialAt(dpi), p)) {
+        InvalidateRect(window, nullptr, TRUE);
+        return;
+    }
+    SendCalcCommand();
+    SetFocus(GetDlgItem(window, IDC_WIND_POWER));
+}
+
+void DialDrag(HWND window, DialButton button, DialPoint p, int dpi)
+{
+    StoredPoint(button) = p;
+    if (InDialArea(DialAt(dpi), p)) {
+        InvalidateRect(window, nullptr, FALSE);
     }
 }

@@ -3,9 +3,18 @@
 
 #include <windows.h>
 
+#include "dial_math.h"
+
+// Which value a mouse button points: the left one the wind direction, the right one the slope.
+enum class DialButton { Wind, Slope };
+
 // Draws the dial picture and the wind and slope lines at the panel's scale (dpi, pixels per inch);
 // writes a pointed value into the fields.
 void DrawDial(HWND window, HDC dc, int dpi);
 
-// Handles WM_LBUTTONDOWN, WM_RBUTTONDOWN and WM_MOUSEMOVE of the main window laid out at dpi.
-void DialMouse(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int dpi);
+// A press at p on the panel laid out at dpi: inside the dial it records the point and repaints
+// with erasing; outside it recalculates and gives the focus to the wind power list.
+void DialPress(HWND window, DialButton button, DialPoint p, int dpi);
+
+// A move to p with the button held: records the point; inside the dial it repaints without erasing.
+void DialDrag(HWND window, DialButton button, DialPoint p, int dpi);

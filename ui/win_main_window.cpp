@@ -2,8 +2,6 @@
 // hands commands to the calculator and mouse input to the dial, saves the settings at the end.
 #include "win_main_window.h"
 
-#include <string>
-
 #include "controls.h"
 #include "dpi_scale.h"
 #include "panel_inputs.h"
@@ -15,6 +13,12 @@
 
 namespace {
 
+// The list fillers (below), each run on its list right after the list is created.
+void FillPowerList(HWND list);
+void FillSpinList(HWND list);
+void FillClubList(HWND list);
+void FillWindList(HWND list);
+
 // One child control: everything that differs between the 34 is data.
 struct ControlEntry {
     int id;
@@ -23,6 +27,7 @@ struct ControlEntry {
     DWORD style; // besides WS_CHILD and WS_VISIBLE
     int x, y, width, height; // client pixels at 96 DPI; a list's height is that of its opened list
     bool bold;
+    void (*fill)(HWND list) = nullptr; // the filler of a list
 };
 
 constexpr DWORD kListStyle = WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST;
@@ -31,9 +36,9 @@ constexpr DWORD kFrameStyle = WS_GROUP | BS_GROUPBOX;
 // The panel in creation order. Radio groups follow the WS_GROUP flags in this order.
 const ControlEntry kControls[] = {
     {IDC_CHARA_GROUP, "BUTTON", "Charactor", kFrameStyle, 3, 3, 109, 110, false},
-    {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false},
-    {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false},
-    {IDC_CLUB, "COMBOBOX", "", kListStyle, 57, 64, 40, 200, false},
+    {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false, FillPowerList},
+    {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false, FillSpinList},
+    {IDC_CLUB, "COMBOBOX", "", kListStyle, 57, 64, 40, 200, false, FillClubList},
     {IDC_CRIMSON_RING, "BUTTON", "Crimson Ring", BS_AUTOCHECKBOX | BS_LEFTTEXT, 11, 87, 85, 20, false},
     {IDC_CONDITION_GROUP, "BUTTON", "Condition", kFrameStyle, 3, 114, 109, 116, false},
     {IDC_RAIN, "BUTTON", " Rain / Snow", BS_AUTOCHECKBOX, 9, 129, 80, 20, false},
@@ -44,7 +49,7 @@ const ControlEntry kControls[] = {
     {IDC_FAIRWAY_80, "BUTTON", "80%", BS_AUTORADIOBUTTON, 59, 186, 40, 20, false},
     {IDC_FAIRWAY_75, "BUTTON", "75%", BS_AUTORADIOBUTTON, 7, 205, 40, 20, false},
     {IDC_SITUATION_GROUP, "BUTTON", "Situation", kFrameStyle, 3, 231, 109, 126, false},
-    {IDC_WIND_POWER, "COMBOBOX", "", kListStyle, 57, 248, 40, 200, false},
+    {IDC_WIND_POWER, "COMBOBOX", "", kListStyle, 57, 248, 40, 200, false, FillWindList},
     {IDC_DISTANCE, "EDIT", "", ES_RIGHT, 58, 274, 38, 13, false},
     {IDC_HEIGHT, "EDIT", "", ES_RIGHT, 58, 294, 38, 13, false},
     {IDC_DIRECTION, "EDIT", "", ES_RIGHT, 58, 314, 38, 13, false},
@@ -80,6 +85,13 @@ constexpr const char* kDrift = "\x89\xa1\x83\x59\x83\x8c";               // 横�
 constexpr const char* kShot = "\x83\x56\x83\x87\x83\x62\x83\x67";        // ショット
 constexpr const char* kDegree = "\xdf";                                  // ﾟ
 
+// One painted label: the top-left corner of its text in client pixels, and the text in code page 932.
+struct PanelLabel {
+    int x, y;
+    const char* text;
+};
+
+// The 26 labels in painting order.
 const PanelLabel kLabels[] = {
     {13, 25, kPower},     {13, 47, kSpin},      {13, 69, kClub},      {12, 253, kWindPower},
     {97, 253, "m"},       {12, 274, kDistance}, {97, 274, "y"},       {12, 294, kHeight},
@@ -90,13 +102,12 @@ const PanelLabel kLabels[] = {
     {93, 560, "%"},       {54, 699, kDegree},
 };
 
-// The names by which the panel's windows find the main window, set at start-up for the run.
-std::string g_className;
-std::string g_title;
-
 // The two fonts, alive from creation to destruction of the main window (remade at a new scale).
 HFONT NormalFont = nullptr;
 HFONT BoldFont = nullptr;
+
+// Font height of both fonts at 96 DPI, in pixels.
+constexpr int kFontHeight = 13;
 
 // The display scale the panel is laid out at, in pixels per inch.
 int g_dpi = kBaseDpi;
@@ -106,8 +117,8 @@ int g_dpi = kBaseDpi;
 constexpr UINT kTopMostCommand = 0x0010;
 constexpr const char* kTopMostText = "Always on top";
 
-// Font height of both fonts at 96 DPI, in pixels.
-constexpr int kFontHeight = 13;
+// True from a completed creation until the window is destroyed: only a whole panel is saved.
+bool g_panelBuilt = false;
 
 // A font of the given height, weight, character set and face; everything else default.
 HFONT MakeFont(int height, int weight, DWORD charset, const char* face)
@@ -134,51 +145,55 @@ void FillSpinList(HWND list) { FillList(list, IDC_SPIN); }
 void FillClubList(HWND list) { FillList(list, IDC_CLUB); }
 void FillWindList(HWND list) { FillList(list, IDC_WIND_POWER); }
 
-// Runs the filler of a list control; other controls have none.
-void FillIfList(int id, HWND control)
+void DeleteFonts()
 {
-    switch (id) {
-    case IDC_POWER: FillPowerList(control); break;
-    case IDC_SPIN: FillSpinList(control); break;
-    case IDC_CLUB: FillClubList(control); break;
-    case IDC_WIND_POWER: FillWindList(control); break;
-    default: break;
-    }
+    DeleteObject(NormalFont);
+    DeleteObject(BoldFont);
+    NormalFont = nullptr;
+    BoldFont = nullptr;
 }
 
-// Both fonts at the panel's scale, given to the controls (redrawn when redraw is set); the
-// fonts they replace are deleted.
-void SetFonts(HWND window, BOOL redraw)
+// Both fonts at the panel's scale, given to the controls (redrawn when redraw is set) in place of
+// any earlier ones, which are deleted; false, with the earlier ones kept, when one cannot be made.
+bool SetFonts(HWND window, BOOL redraw)
 {
-    HFONT oldNormal = NormalFont;
-    HFONT oldBold = BoldFont;
-    NormalFont = MakeFont(ScaleToDpi(kFontHeight, g_dpi), 0, SHIFTJIS_CHARSET, "tahoma");
-    BoldFont = MakeFont(ScaleToDpi(kFontHeight, g_dpi), FW_BOLD, SHIFTJIS_CHARSET, "tahoma");
+    HFONT normal = MakeFont(ScaleToDpi(kFontHeight, g_dpi), 0, SHIFTJIS_CHARSET, "tahoma");
+    HFONT bold = MakeFont(ScaleToDpi(kFontHeight, g_dpi), FW_BOLD, SHIFTJIS_CHARSET, "tahoma");
+    if (normal == nullptr || bold == nullptr) {
+        DeleteObject(normal);
+        DeleteObject(bold);
+        return false;
+    }
     for (const ControlEntry& entry : kControls)
-        SendDlgItemMessageA(window, entry.id, WM_SETFONT, reinterpret_cast<WPARAM>(entry.bold ? BoldFont : NormalFont),
-                            redraw);
-    if (oldNormal != nullptr)
-        DeleteObject(oldNormal);
-    if (oldBold != nullptr)
-        DeleteObject(oldBold);
+        SendDlgItemMessageA(window, entry.id, WM_SETFONT, reinterpret_cast<WPARAM>(entry.bold ? bold : normal), redraw);
+    DeleteFonts();
+    NormalFont = normal;
+    BoldFont = bold;
+    return true;
+}
+
+bool IsTopMost(HWND window)
+{
+    return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }
 
 // The system menu's "Always on top" item, ticked when the window is topmost.
 void CheckTopMostItem(HWND window)
 {
-    const bool topMost = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    CheckMenuItem(GetSystemMenu(window, FALSE), kTopMostCommand, MF_BYCOMMAND | (topMost ? MF_CHECKED : MF_UNCHECKED));
+    const UINT tick = IsTopMost(window) ? MF_CHECKED : MF_UNCHECKED;
+    CheckMenuItem(GetSystemMenu(window, FALSE), kTopMostCommand, MF_BYCOMMAND | tick);
 }
 
 // Puts the window above all others or back among them, and ticks the item to match.
 void ToggleTopMost(HWND window)
 {
-    const bool topMost = (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    SetWindowPos(window, topMost ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    SetWindowPos(window, IsTopMost(window) ? HWND_NOTOPMOST : HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     CheckTopMostItem(window);
 }
 
-void OnCreate(HWND window, const CREATESTRUCTA* create)
+// Builds the panel; false when a control or a font cannot be made, which fails the window's creation.
+bool OnCreate(HWND window, const CREATESTRUCTA* create)
 {
     g_dpi = WindowDpi(window);
 
@@ -204,7 +219,10 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
                                        ScaleToDpi(entry.width, g_dpi), ScaleToDpi(entry.height, g_dpi), window,
                                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
                                        create->hInstance, nullptr);
-        FillIfList(entry.id, control);
+        if (control == nullptr)
+            return false;
+        if (entry.fill != nullptr)
+            entry.fill(control);
         InstallSubclass(control); // controls without a subclass procedure are left alone
     }
 
@@ -212,13 +230,15 @@ void OnCreate(HWND window, const CREATESTRUCTA* create)
     SendDlgItemMessageA(window, IDC_FAIRWAY_100, BM_SETCHECK, BST_CHECKED, 0);
 
     // Steps 4 and 5: the fonts, given without redrawing.
-    SetFonts(window, FALSE);
+    if (!SetFonts(window, FALSE))
+        return false;
 
     // Step 6: the inputs of the last run.
     LoadStoredInputs(window);
 
     // Step 7.
     SetFocus(GetDlgItem(window, IDC_WIND_POWER));
+    return true;
 }
 
 // The window moved to a display of another scale: the panel laid out again at dpi, the window
@@ -229,7 +249,7 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested)
     for (const ControlEntry& entry : kControls)
         SetWindowPos(GetDlgItem(window, entry.id), nullptr, ScaleToDpi(entry.x, g_dpi), ScaleToDpi(entry.y, g_dpi),
                      ScaleToDpi(entry.width, g_dpi), ScaleToDpi(entry.height, g_dpi), SWP_NOZORDER | SWP_NOACTIVATE);
-    SetFonts(window, TRUE);
+    SetFonts(window, TRUE); // without new fonts the old ones stay
     SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                  suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window, nullptr, TRUE);
@@ -238,10 +258,7 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested)
 void OnDestroy(HWND window)
 {
     SaveSettings(window);
-    DeleteObject(NormalFont);
-    DeleteObject(BoldFont);
-    NormalFont = nullptr;
-    BoldFont = nullptr;
+    DeleteFonts();
     PostQuitMessage(0);
 }
 
@@ -258,6 +275,12 @@ void OnPaint(HWND window)
     EndPaint(window, &paint);
 }
 
+// The point of a mouse message.
+DialPoint MousePoint(LPARAM lParam)
+{
+    return DialPointFromLParam(static_cast<std::uintptr_t>(lParam));
+}
+
 void OnKeyDown(HWND window, WPARAM key)
 {
     if (key == VK_ESCAPE)
@@ -266,48 +289,20 @@ void OnKeyDown(HWND window, WPARAM key)
 
 } // namespace
 
-void SetMainWindowNames(const std::string& className, const std::string& title)
-{
-    g_className = className;
-    g_title = title;
-}
-
-const char* MainClassName()
-{
-    return g_className.c_str();
-}
-
-const char* MainTitle()
-{
-    return g_title.c_str();
-}
-
-HWND FindMainWindow()
-{
-    return FindWindowA(g_className.c_str(), g_title.c_str());
-}
-
-void SendCalcCommand()
-{
-    HWND mainWindow = FindMainWindow();
-    if (mainWindow != nullptr)
-        SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(kCalcCommandId, 0), 0);
-}
-
-const PanelLabel* PanelLabels(std::size_t* count)
-{
-    *count = sizeof kLabels / sizeof kLabels[0];
-    return kLabels;
-}
-
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
     case WM_CREATE:
-        OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
-        return 0;
+        g_panelBuilt = OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
+        if (g_panelBuilt)
+            return 0;
+        DeleteFonts(); // what was made; the window is now destroyed, and WM_DESTROY (if sent) finds no panel
+        return -1;
     case WM_DESTROY:
-        OnDestroy(window);
+        // A window whose creation failed has no panel to save and no run to end.
+        if (g_panelBuilt)
+            OnDestroy(window);
+        g_panelBuilt = false;
         return 0;
     case WM_ENDSESSION:
         // The session ends without WM_DESTROY: save now, exactly as closing would.
@@ -325,10 +320,18 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case WM_COMMAND:
         return DispatchCommand(window, HIWORD(wParam), LOWORD(wParam), lParam);
-    case WM_MOUSEMOVE:
     case WM_LBUTTONDOWN:
+        DialPress(window, DialButton::Wind, MousePoint(lParam), g_dpi);
+        return 0;
     case WM_RBUTTONDOWN:
-        DialMouse(window, message, wParam, lParam, g_dpi);
+        DialPress(window, DialButton::Slope, MousePoint(lParam), g_dpi);
+        return 0;
+    case WM_MOUSEMOVE:
+        // Both buttons may be held: the wind point first, then the slope point.
+        if (wParam & MK_LBUTTON)
+            DialDrag(window, DialButton::Wind, MousePoint(lParam), g_dpi);
+        if (wParam & MK_RBUTTON)
+            DialDrag(window, DialButton::Slope, MousePoint(lParam), g_dpi);
         return 0;
     case WM_SYSCOMMAND:
         if ((wParam & 0xFFF0) != kTopMostCommand)

@@ -1,9 +1,11 @@
-// Thin Win32 adapter between the panel's controls and the platform-free dispatcher.
+// Thin Win32 adapter between the panel's controls and the platform-free dispatcher, and the
+// recalculation request that reaches it through the main window.
 #include "win_panel.h"
 
 #include "controls.h"
 #include "panel_inputs.h"
 #include "settings_file.h"
+#include "win_settings.h"
 
 namespace {
 
@@ -64,4 +66,23 @@ LRESULT DispatchCommand(HWND mainWindow, int notificationCode, int identifier, L
         return 0;
     WritePanelOutcome(mainWindow, Calculate(ReadPanel(mainWindow)));
     return 0;
+}
+
+HWND FindMainWindow()
+{
+    const char* className = MainClassName();
+    const char* title = MainTitle();
+    for (HWND found = FindWindowA(className, title); found != nullptr;
+         found = FindWindowExA(nullptr, found, className, title)) {
+        if (GetWindowThreadProcessId(found, nullptr) == GetCurrentThreadId())
+            return found;
+    }
+    return nullptr;
+}
+
+void SendCalcCommand()
+{
+    HWND mainWindow = FindMainWindow();
+    if (mainWindow != nullptr)
+        SendMessageA(mainWindow, WM_COMMAND, MAKEWPARAM(kCalcCommandId, 0), 0);
 }

@@ -10,7 +10,30 @@
 
 #include "panel_inputs.h"
 #include "settings_file.h"
-#include "win_main_window.h"
+
+namespace {
+
+// The names by which the panel's windows find the main window, set at start-up for the run.
+std::string g_className;
+std::string g_title;
+
+} // namespace
+
+void SetMainWindowNames(const std::string& className, const std::string& title)
+{
+    g_className = className;
+    g_title = title;
+}
+
+const char* MainClassName()
+{
+    return g_className.c_str();
+}
+
+const char* MainTitle()
+{
+    return g_title.c_str();
+}
 
 std::string CurrentSettingsPath()
 {

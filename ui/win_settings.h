@@ -6,6 +6,12 @@
 
 #include <string>
 
+// The class name and title that the panel's windows find the main window by: read from the
+// settings file at start-up, kept for the whole run and written back at its end.
+void SetMainWindowNames(const std::string& className, const std::string& title);
+const char* MainClassName();
+const char* MainTitle();
+
 // The settings file's path, built afresh: the current directory (of any length) and "\vk.ini".
 std::string CurrentSettingsPath();
 

@@ -4,7 +4,7 @@
 #include "char_filter.h"
 #include "key_table.h"
 #include "panel_inputs.h"
-#include "win_main_window.h"
+#include "win_panel.h"
 
 namespace {
 
@@ -206,8 +206,10 @@ void InstallSubclass(HWND control)
     if (procedure == nullptr || GetPropA(control, kPreviousProcedure) != nullptr) {
         return; // no procedure for this control, or already subclassed
     }
-    // Keep the current procedure first, so the new one can pass on from its first message.
+    // Keep the current procedure first, so the new one can pass on from its first message. Where
+    // it cannot be kept the control is left as it is: without it, it would stop being an edit or a list.
     const LONG_PTR previous = GetWindowLongPtrA(control, GWLP_WNDPROC);
-    SetPropA(control, kPreviousProcedure, reinterpret_cast<HANDLE>(previous));
+    if (!SetPropA(control, kPreviousProcedure, reinterpret_cast<HANDLE>(previous)))
+        return;
     SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(procedure));
 }

@@ -16,7 +16,7 @@
 #include <gtest/gtest.h>
 
 #include "controls.h"
-#include "win_main_window.h"
+#include "win_settings.h"
 #include "win_startup.h"
 
 namespace vktest {

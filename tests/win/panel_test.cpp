@@ -1,12 +1,15 @@
 // The panel as a whole on the Windows runtime: the situations through the real controls, commands
 // that must change nothing, and paints and recalculations that keep the GDI objects flat
 // (VKSOAK_ROUNDS makes that a soak run).
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <thread>
 
 #include "fixture.h"
 #include "situations.h"
+#include "win_dial.h"
 
 #include <psapi.h>
 #include <winternl.h>
@@ -56,6 +59,68 @@ TEST_F(WholePanel, OnlyTheRecalculationRequestWritesTheResults)
     SetText(IDC_BEAM_DRIFT, "kept");
     Recalculate(); // neither iron: the Beam Impact fields keep what they show
     EXPECT_EQ(results(), "------------kept");
+}
+
+// The recalculation requests that reach a window of another thread.
+std::atomic<int> g_foreignRequests{0};
+
+LRESULT CALLBACK CountRequests(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    g_foreignRequests += message == WM_COMMAND && wParam == 19;
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+// A window of another thread with vk's class name and title, first in Z order, gets no
+// recalculation request, and vk's own panel still recalculates.
+TEST_F(WholePanel, RequestsPassByAWindowOfAnotherThread)
+{
+    WNDCLASSA foreign = {}; // registered for another module, so that it may have vk's class name
+    foreign.lpfnWndProc = CountRequests;
+    foreign.hInstance = GetModuleHandleA("kernel32.dll");
+    foreign.lpszClassName = MainClassName();
+    ASSERT_TRUE(RegisterClassA(&foreign));
+    std::atomic<DWORD> thread{0};
+    std::thread other([&] {
+        HWND window = CreateWindowExA(0, MainClassName(), MainTitle(), WS_POPUP, 0, 0, 9, 9, nullptr, nullptr,
+                                      foreign.hInstance, nullptr);
+        thread = GetCurrentThreadId();
+        for (MSG message; GetMessageA(&message, nullptr, 0, 0) > 0;)
+            DispatchMessageA(&message);
+        DestroyWindow(window);
+    });
+    while (thread == 0)
+        Sleep(1);
+    const DWORD firstThread = GetWindowThreadProcessId(FindWindowA(MainClassName(), MainTitle()), nullptr);
+    SendMessageA(Control(IDC_CALCULATE), WM_LBUTTONUP, 0, 0);
+    PostThreadMessageA(thread, WM_QUIT, 0, 0);
+    other.join();
+    UnregisterClassA(MainClassName(), foreign.hInstance);
+    ASSERT_EQ(firstThread, thread); // the other thread's window comes first
+    EXPECT_EQ(g_foreignRequests, 0);
+    EXPECT_NE(Text(IDC_TOMAHAWK_SHOT), ""); // empty until the first recalculation
+}
+
+// With no pen to be had, the dial draws no line and the device context keeps its own pen.
+TEST_F(WholePanel, WithoutPensTheDialDrawsNothing)
+{
+    HDC screen = GetDC(Window());
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ previous = SelectObject(dc, CreateCompatibleBitmap(screen, 120, 745));
+    ReleaseDC(Window(), screen);
+    PatBlt(dc, 0, 0, 120, 745, WHITENESS);
+    HPEN own = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    SelectObject(dc, own);
+    std::vector<HPEN> taken; // every pen the process can still make
+    for (HPEN pen; (pen = CreatePen(PS_SOLID, 1, 0)) != nullptr;)
+        taken.push_back(pen);
+    DrawDial(Window(), dc, 96); // direction and slope 0: both lines pass (80, 648)
+    for (HPEN pen : taken)
+        DeleteObject(pen);
+    EXPECT_EQ(GetPixel(dc, 80, 648), RGB(255, 255, 255));
+    EXPECT_EQ(GetCurrentObject(dc, OBJ_PEN), own);
+    DeleteObject(SelectObject(dc, previous));
+    DeleteDC(dc);
+    DeleteObject(own);
 }
 
 // The live GDI objects of this process, from the handle table the platform maps into it (Wine's

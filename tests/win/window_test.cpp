@@ -151,6 +151,30 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
     EXPECT_EQ(Text(IDC_DIRECTION), "45.00");
 }
 
+// The name "Multiple" held by another kind of object is not a copy of vk running: vk starts.
+TEST(SingleInstance, TheNameHeldByAnEventIsNoCopy)
+{
+    HANDLE event = CreateEventA(nullptr, TRUE, FALSE, "Multiple");
+    ASSERT_NE(event, nullptr);
+    EXPECT_TRUE(ClaimSingleInstance());
+    CloseHandle(event);
+}
+
+// Refuses to make the panel's last control.
+LRESULT CALLBACK RefuseTheLastControl(int code, WPARAM wParam, LPARAM lParam)
+{
+    const bool last = code == HCBT_CREATEWND && reinterpret_cast<CBT_CREATEWNDA*>(lParam)->lpcs->hMenu == HMENU(IDC_NAV_SLOPE);
+    return last ? 1 : CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// A control that cannot be made fails the main window's creation: no half-built panel is shown.
+TEST_F(Panel, WithoutEveryControlNoWindow)
+{
+    HHOOK hook = SetWindowsHookExA(WH_CBT, RefuseTheLastControl, nullptr, GetCurrentThreadId());
+    EXPECT_EQ(Open(), nullptr);
+    UnhookWindowsHookEx(hook);
+}
+
 // Closed (or its session ended) while minimised, the window stores its restored place.
 TEST_F(Panel, MinimisedTheRestoredPlaceIsStored)
 {
