@@ -178,7 +178,7 @@ int RunChecked(int argc, const char* const* argv, std::istream& in, std::ostream
 
 int RunVkcalc(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    // Only the system can make vkcalc fail (no memory, no thread); say so instead of aborting.
+    // Only the system can make vkcalc fail (no memory); say so instead of aborting.
     try {
         return RunChecked(argc, argv, in, out, err);
     } catch (const std::exception& e) {
