@@ -188,20 +188,14 @@ TEST(Vkcalc, SituationsAsOneBatch)
     }
 }
 
-// An input that holds text, then fails as a failed allocation would.
-class FailingInput : public std::streambuf {
-public:
-    explicit FailingInput(std::string text) : text_(std::move(text)) { setg(text_.data(), text_.data(), text_.data() + text_.size()); }
-
-protected:
+// An input that gives text, then throws as a failed allocation would.
+struct FailingInput : std::streambuf {
+    explicit FailingInput(std::string& text) { setg(text.data(), text.data(), text.data() + text.size()); }
     int_type underflow() override { throw std::bad_alloc(); }
-
-private:
-    std::string text_;
 };
 
 // What the system fails ends with vkcalc's message and status 1: an output that fails, and an
-// input that throws after many rows (not an abort).
+// input that throws after more than one read of 64 KiB (not an abort).
 TEST(Vkcalc, SystemFailuresEndWithTheMessage)
 {
     for (const auto& args : {std::vector<std::string>{"--distance", "100:200:1"}, std::vector<std::string>{"--csv"}}) {
@@ -209,7 +203,7 @@ TEST(Vkcalc, SystemFailuresEndWithTheMessage)
         EXPECT_EQ(std::to_string(failed.status) + " " + failed.err, "1 vkcalc: cannot write the output\n") << args[0];
     }
     std::string rows = "club\n";
-    for (int i = 0; i < 30000; ++i) // more than one read of 64 KiB
+    for (int i = 0; i < 30000; ++i)
         rows += "2W\n";
     FailingInput source(rows);
     std::istream in(&source);
