@@ -162,16 +162,21 @@ char FoldCase(char c)
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
-// True when value is item, letter case ignored (without measuring item first: lists are read
-// for every batch row).
-bool SameItem(std::string_view value, const char* item)
+// True when item begins with value, letter case ignored (without measuring item first: lists are
+// read for every batch row).
+bool BeginsWith(const char* item, std::string_view value)
 {
     for (std::size_t i = 0; i < value.size(); ++i) {
         if (item[i] == '\0' || FoldCase(value[i]) != FoldCase(item[i])) {
             return false;
         }
     }
-    return item[value.size()] == '\0';
+    return true;
+}
+
+bool SameItem(std::string_view value, const char* item)
+{
+    return BeginsWith(item, value) && item[value.size()] == '\0';
 }
 
 } // namespace
@@ -231,6 +236,16 @@ bool SetPanelInput(const PanelInput& input, std::string_view value, PanelReading
         }
     }
     return false;
+}
+
+int StoredItem(const PanelInput& input, std::string_view stored)
+{
+    for (int n = 1; n <= input.itemCount; ++n) {
+        const int i = n % input.itemCount; // the second item to the last, then the first
+        if (BeginsWith(input.items[i], stored))
+            return i;
+    }
+    return -1;
 }
 
 int StoredChoice(const PanelInput& input, const char* stored)

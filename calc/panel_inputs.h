@@ -100,6 +100,11 @@ PanelReading StartupReading();
 // radio by its item. False, and panel unchanged, when value is none of these.
 bool SetPanelInput(const PanelInput& input, std::string_view value, PanelReading& panel);
 
+// The item a stored text selects in a list, searched by text as the platform's lists are: from
+// the second item to the last, then the first, the first whose text begins with stored (letter
+// case ignored; an empty text begins every item). -1 when none does.
+int StoredItem(const PanelInput& input, std::string_view stored);
+
 // The choice a stored text makes for a check box or a pair of radios: 1 (ticked, the second
 // radio) when its first character is the first character of the second item, otherwise 0.
 int StoredChoice(const PanelInput& input, const char* stored);

@@ -18,7 +18,6 @@ struct BatchSummary {
 constexpr std::size_t kBatchMaxLine = 4096;
 
 // Reads the header and the data rows from in and writes the output header and one row per data
-// row to out, in input order. A missing column takes the panel's start-up value. Rows are
-// calculated on workers threads (0: one per core, at most 4; 1: in the calling thread); the
-// output is the same for every count. Never throws on bad input.
-BatchSummary RunBatch(std::istream& in, std::ostream& out, unsigned workers = 0);
+// row to out, in input order, streaming in the calling thread. A missing column takes the panel's
+// start-up value. Never throws on bad input.
+BatchSummary RunBatch(std::istream& in, std::ostream& out);

@@ -16,37 +16,34 @@ namespace {
 // Titles of the three groups in panel order.
 const char* const kGroupTitles[3] = {"Tomahawk", "Back Spin", "Beam Impact"};
 
-// The three groups in panel order, with their names in each output form.
+// One group as every output form shows it. vkcalc checks every club and iron, so the dispatcher
+// either ran the group's model or cleared the group (its shot not offered at that distance).
 struct GroupView {
-    const GroupOutcome* group;
-    const char* title;   // text and sheet output
-    const char* jsonKey; // JSON output
+    const char* title;     // text and sheet output
+    const char* jsonKey;   // JSON output
+    bool ran;              // its model ran; otherwise the group was cleared
+    const char* driftText; // the texts of its two fields
+    const char* shotText;
+    bool numbers;          // the texts are numbers: not "---", nor the text of a model that could not run
+    double drift;          // the model's values; NAN where none ran
+    double shot;
 };
 
+GroupView ViewOf(const GroupOutcome& group, const char* title, const char* jsonKey)
+{
+    const ShotResult& r = group.result;
+    if (group.action != GroupAction::Written) {
+        return {title, jsonKey, false, kClearedText, kClearedText, false, NAN, NAN};
+    }
+    return {title, jsonKey, true, r.driftText, r.shotText, r.valid, r.drift, r.shot};
+}
+
+// The three groups in panel order.
 void ListGroups(const DispatchOutcome& outcome, GroupView (&groups)[3])
 {
-    groups[0] = {&outcome.tomahawk, kGroupTitles[0], "tomahawk"};
-    groups[1] = {&outcome.backSpin, kGroupTitles[1], "backSpin"};
-    groups[2] = {&outcome.beam, kGroupTitles[2], "beamImpact"};
-}
-
-// The two texts a group's fields show; empty where the group was never written.
-const char* DriftTextOf(const GroupOutcome& group)
-{
-    switch (group.action) {
-    case GroupAction::Written: return group.result.driftText;
-    case GroupAction::Cleared: return kClearedText;
-    default: return "";
-    }
-}
-
-const char* ShotTextOf(const GroupOutcome& group)
-{
-    switch (group.action) {
-    case GroupAction::Written: return group.result.shotText;
-    case GroupAction::Cleared: return kClearedText;
-    default: return "";
-    }
+    groups[0] = ViewOf(outcome.tomahawk, kGroupTitles[0], "tomahawk");
+    groups[1] = ViewOf(outcome.backSpin, kGroupTitles[1], "backSpin");
+    groups[2] = ViewOf(outcome.beam, kGroupTitles[2], "beamImpact");
 }
 
 // Appends text, then spaces up to width characters.
@@ -96,21 +93,12 @@ void AppendJsonNumber(std::string& out, double value)
     }
 }
 
-const char* StateName(GroupAction action)
-{
-    switch (action) {
-    case GroupAction::Written: return "written";
-    case GroupAction::Cleared: return "cleared";
-    default: return "unchanged";
-    }
-}
-
-
 } // namespace
 
 void AppendDouble17(std::string& out, double value)
 {
-    // The shortest-exact conversion of the standard library, in the form of printf's "%.17g".
+    // The standard library's conversion to a fixed 17 significant digits, as printf's "%.17g"
+    // writes them: enough for every double to read back exactly, though not always the shortest text.
     char buffer[40];
     const std::to_chars_result r = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 17);
     out.append(buffer, r.ptr);
@@ -121,20 +109,12 @@ void AppendOutcomeText(std::string& out, const DispatchOutcome& outcome)
     GroupView groups[3];
     ListGroups(outcome, groups);
     for (const GroupView& view : groups) {
-        const GroupOutcome& group = *view.group;
         AppendPadded(out, view.title, 13);
-        if (group.action == GroupAction::Unchanged) {
-            out += "(not calculated)";
-            EndLine(out);
-            continue;
-        }
-        // Units only after numbers: not after "---", nor after the text of a model that could not run.
-        const bool numbers = group.action == GroupAction::Written && group.result.valid;
         out += "drift ";
-        AppendPadded(out, std::string(DriftTextOf(group)) + (numbers ? " y" : ""), 10);
+        AppendPadded(out, std::string(view.driftText) + (view.numbers ? " y" : ""), 10);
         out += "shot ";
-        out += ShotTextOf(group);
-        out += numbers ? " %" : "";
+        out += view.shotText;
+        out += view.numbers ? " %" : "";
         EndLine(out);
     }
 }
@@ -160,8 +140,8 @@ void AppendSweepLine(std::string& out, std::string_view distance, const Dispatch
     GroupView groups[3];
     ListGroups(outcome, groups);
     for (const GroupView& view : groups) {
-        AppendPadded(out, DriftTextOf(*view.group), 9);
-        AppendPadded(out, ShotTextOf(*view.group), 9);
+        AppendPadded(out, view.driftText, 9);
+        AppendPadded(out, view.shotText, 9);
     }
     EndLine(out);
 }
@@ -177,20 +157,18 @@ void AppendOutcomeJson(std::string& out, const DispatchOutcome& outcome, std::st
     GroupView groups[3];
     ListGroups(outcome, groups);
     for (int i = 0; i < 3; ++i) {
-        const GroupOutcome& group = *groups[i].group;
-        const bool ran = group.action == GroupAction::Written;
         out += i ? ",\"" : "\"";
         out += groups[i].jsonKey;
         out += "\":{\"state\":\"";
-        out += StateName(group.action);
+        out += groups[i].ran ? "written" : "cleared";
         out += "\",\"driftText\":";
-        AppendJsonString(out, DriftTextOf(group));
+        AppendJsonString(out, groups[i].driftText);
         out += ",\"shotText\":";
-        AppendJsonString(out, ShotTextOf(group));
+        AppendJsonString(out, groups[i].shotText);
         out += ",\"drift\":";
-        AppendJsonNumber(out, ran ? group.result.drift : NAN);
+        AppendJsonNumber(out, groups[i].drift);
         out += ",\"shot\":";
-        AppendJsonNumber(out, ran ? group.result.shot : NAN);
+        AppendJsonNumber(out, groups[i].shot);
         out += '}';
     }
     out += "}\n";
@@ -201,19 +179,18 @@ void AppendOutcomeCsv(std::string& out, const DispatchOutcome& outcome)
     GroupView groups[3];
     ListGroups(outcome, groups);
     for (const GroupView& view : groups) {
-        AppendCsvCell(out, DriftTextOf(*view.group));
+        AppendCsvCell(out, view.driftText);
         out += ',';
-        AppendCsvCell(out, ShotTextOf(*view.group));
+        AppendCsvCell(out, view.shotText);
         out += ',';
     }
     for (const GroupView& view : groups) {
-        const bool ran = view.group->action == GroupAction::Written;
-        if (ran) {
-            AppendDouble17(out, view.group->result.drift);
+        if (view.ran) {
+            AppendDouble17(out, view.drift);
         }
         out += ',';
-        if (ran) {
-            AppendDouble17(out, view.group->result.shot);
+        if (view.ran) {
+            AppendDouble17(out, view.shot);
         }
         out += ',';
     }

@@ -23,7 +23,7 @@ void AppendSweepHeader(std::string& out);
 void AppendSweepLine(std::string& out, std::string_view distance, const DispatchOutcome& outcome);
 
 // Appends outcome as one JSON object on one line (with "distance" first when distance is not empty):
-// per group its state ("written", "cleared", "unchanged"), the two texts and the two values
+// per group its state ("written" or "cleared"), the two texts and the two values
 // (null where no model ran or a value is not finite).
 void AppendOutcomeJson(std::string& out, const DispatchOutcome& outcome, std::string_view distance = {});
 

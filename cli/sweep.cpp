@@ -8,21 +8,22 @@ namespace {
 // The most characters of one part, as of a distance field.
 constexpr std::size_t kPartMax = 8;
 
-// One part of the sweep: an integer count of 10^-decimals.
-struct Decimal {
-    std::int64_t units = 0;
-    int decimals = 0;
-};
+// Sweep values are counted in units of 10^-7: eight characters hold at most seven decimals, and
+// at most 8 digits times 10^7 fits an int64 with room to spare.
+constexpr std::int64_t kUnitsPerOne = 10000000;
 
-// Reads digits with at most one '.' and at least one digit.
-bool ReadDecimal(std::string_view text, Decimal& out)
+// Reads digits with at most one '.' and at least one digit into units of 10^-7; decimals is the
+// number of digits after the '.'.
+bool ReadDecimal(std::string_view text, std::int64_t& units, int& decimals)
 {
     if (text.empty() || text.size() > kPartMax) {
         return false;
     }
+    std::int64_t scale = kUnitsPerOne; // the value of the next digit
     bool point = false;
     bool digit = false;
-    out = Decimal();
+    units = 0;
+    decimals = 0;
     for (const char c : text) {
         if (c == '.') {
             if (point) {
@@ -31,47 +32,18 @@ bool ReadDecimal(std::string_view text, Decimal& out)
             point = true;
         } else if (c >= '0' && c <= '9') {
             digit = true;
-            out.units = out.units * 10 + (c - '0'); // at most 8 digits: no overflow
-            out.decimals += point ? 1 : 0;
+            if (point) {
+                scale /= 10;
+                units += (c - '0') * scale;
+                ++decimals;
+            } else {
+                units = units * 10 + (c - '0') * kUnitsPerOne;
+            }
         } else {
             return false;
         }
     }
     return digit;
-}
-
-std::int64_t PowerOfTen(int n)
-{
-    std::int64_t p = 1;
-    for (int i = 0; i < n; ++i) {
-        p *= 10;
-    }
-    return p;
-}
-
-// units of 10^-from as units of 10^-to (to >= from; at most 8 digits times 10^7: no overflow).
-std::int64_t Rescale(const Decimal& d, int to)
-{
-    return d.units * PowerOfTen(to - d.decimals);
-}
-
-int Max(int a, int b)
-{
-    return a > b ? a : b;
-}
-
-// Text of value (units of 10^-scale) with the given number of decimals (decimals <= scale, exact).
-std::string UnitsText(std::int64_t value, int scale, int decimals)
-{
-    const std::int64_t one = PowerOfTen(scale);
-    std::string text = std::to_string(value / one);
-    if (decimals > 0) {
-        std::string fraction = std::to_string((value % one) / PowerOfTen(scale - decimals));
-        text += '.';
-        text.append(static_cast<std::size_t>(decimals) - fraction.size(), '0');
-        text += fraction;
-    }
-    return text;
 }
 
 } // namespace
@@ -83,23 +55,20 @@ bool IsSweepText(std::string_view value)
 
 bool ParseSweep(std::string_view value, SweepRange& range, std::string& problem)
 {
-    // Step 1: split into the three parts.
+    // Step 1: split into the three parts, each read exactly.
     const std::size_t first = value.find(':');
     const std::size_t second = (first == std::string_view::npos) ? first : value.find(':', first + 1);
-    Decimal from, to, step;
+    SweepRange s;
+    int fromDecimals = 0, toDecimals = 0, stepDecimals = 0;
     if (second == std::string_view::npos || value.find(':', second + 1) != std::string_view::npos ||
-        !ReadDecimal(value.substr(0, first), from) || !ReadDecimal(value.substr(first + 1, second - first - 1), to) ||
-        !ReadDecimal(value.substr(second + 1), step)) {
+        !ReadDecimal(value.substr(0, first), s.from, fromDecimals) ||
+        !ReadDecimal(value.substr(first + 1, second - first - 1), s.to, toDecimals) ||
+        !ReadDecimal(value.substr(second + 1), s.step, stepDecimals)) {
         problem = "a sweep is FROM:TO:STEP, each 1 to 8 characters of digits with at most one '.'";
         return false;
     }
-    // Step 2: one common unit for exact arithmetic.
-    SweepRange s;
-    s.scale = Max(Max(from.decimals, to.decimals), step.decimals);
-    s.decimals = Max(from.decimals, step.decimals);
-    s.from = Rescale(from, s.scale);
-    s.to = Rescale(to, s.scale);
-    s.step = Rescale(step, s.scale);
+    // Step 2: every distance has the decimals of FROM and STEP at most.
+    s.decimals = fromDecimals > stepDecimals ? fromDecimals : stepDecimals;
     // Step 3: the range must give between 1 and kSweepMaxLines distances.
     if (s.step <= 0) {
         problem = "STEP must be above 0";
@@ -135,5 +104,12 @@ std::int64_t SweepCount(const SweepRange& range)
 
 std::string SweepDistanceText(const SweepRange& range, std::int64_t index)
 {
-    return UnitsText(range.from + index * range.step, range.scale, range.decimals);
+    const std::int64_t units = range.from + index * range.step;
+    std::string text = std::to_string(units / kUnitsPerOne);
+    if (range.decimals > 0) {
+        // The seven decimals with a leading 1 that keeps their zeros, cut to those of the sweep (exact).
+        text += '.';
+        text += std::to_string(kUnitsPerOne + units % kUnitsPerOne).substr(1, static_cast<std::size_t>(range.decimals));
+    }
+    return text;
 }

@@ -8,12 +8,11 @@
 // The most lines one sweep may print.
 constexpr std::int64_t kSweepMaxLines = 100000;
 
-// FROM, TO and STEP held as integers in units of 10^-scale, so that the steps add up exactly.
+// FROM, TO and STEP held as integers in units of 10^-7, so that the steps add up exactly.
 struct SweepRange {
     std::int64_t from = 0;
     std::int64_t to = 0;
     std::int64_t step = 1;
-    int scale = 0;    // decimals of the units
     int decimals = 0; // decimals written in each distance text (those of FROM and STEP)
 };
 

@@ -16,22 +16,9 @@ namespace {
 // Sheet lines are written in pieces of about this size.
 constexpr std::size_t kFlushSize = 64 * 1024;
 
-// Column of the explanations in the help.
+// Column of the explanations in the help, and its line width.
 constexpr std::size_t kHelpIndent = 22;
-
-// Appends the comma-separated list as indented lines of at most 79 characters, breaking after commas.
-void AppendWrappedList(std::string& text, const std::string& list)
-{
-    std::size_t start = 0;
-    while (start < list.size()) {
-        std::size_t stop = list.size();
-        if (stop - start > 79 - kHelpIndent) {
-            stop = list.rfind(',', start + (79 - kHelpIndent) - 1) + 1;
-        }
-        text += std::string(kHelpIndent, ' ') + list.substr(start, stop - start) + "\n";
-        start = stop;
-    }
-}
+constexpr std::size_t kHelpWidth = 79;
 
 std::string HelpText()
 {
@@ -69,9 +56,9 @@ std::string HelpText()
     for (const PanelInput* input : OptionInputs()) {
         columns += (columns.empty() ? "" : ",") + std::string(input->name);
     }
-    AppendWrappedList(text, columns);
+    AppendWrappedList(text, columns, kHelpIndent, kHelpWidth);
     text += "                      The output has the columns:\n";
-    AppendWrappedList(text, kCsvOutputHeader);
+    AppendWrappedList(text, kCsvOutputHeader, kHelpIndent, kHelpWidth);
     text +=
         "\n"
         "  --help              print this help\n"
@@ -176,9 +163,30 @@ int RunChecked(int argc, const char* const* argv, std::istream& in, std::ostream
 
 } // namespace
 
+void AppendWrappedList(std::string& text, std::string_view list, std::size_t indent, std::size_t width)
+{
+    const std::size_t room = width - indent;
+    std::size_t start = 0;
+    while (start < list.size()) {
+        std::size_t stop = list.size();
+        if (stop - start > room) {
+            // After the last comma that fits, or else after the first one, so that every line takes something.
+            std::size_t comma = list.rfind(',', start + room - 1);
+            if (comma == std::string_view::npos || comma < start) {
+                comma = list.find(',', start);
+            }
+            stop = comma == std::string_view::npos ? list.size() : comma + 1;
+        }
+        text.append(indent, ' ');
+        text.append(list.data() + start, stop - start);
+        text += '\n';
+        start = stop;
+    }
+}
+
 int RunVkcalc(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
 {
-    // Only the system can make vkcalc fail (no memory, no thread); say so instead of aborting.
+    // Only the system can make vkcalc fail (no memory); say so instead of aborting.
     try {
         return RunChecked(argc, argv, in, out, err);
     } catch (const std::exception& e) {

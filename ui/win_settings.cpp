@@ -135,9 +135,10 @@ void LoadStoredInputs(HWND mainWindow)
         const std::string stored = ReadSettingText(path, input.section, input.key, input.start);
         switch (input.kind) {
         case InputKind::List:
-            // The first item from the second on whose text begins with the value, letter case
-            // ignored; no match keeps the filler's selection.
-            SendDlgItemMessageA(mainWindow, input.id, CB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(stored.c_str()));
+            // Searched here rather than by CB_SELECTSTRING, which not every platform answers for an
+            // empty text; no match keeps the filler's selection.
+            if (const int item = StoredItem(input, stored); item >= 0)
+                SendDlgItemMessageA(mainWindow, input.id, CB_SETCURSEL, static_cast<WPARAM>(item), 0);
             break;
         case InputKind::Text:
             SetDlgItemTextA(mainWindow, input.id, stored.c_str());

@@ -119,4 +119,16 @@ TEST(PanelInputs, StoredChoices)
     EXPECT_EQ(FindPanelInput("Club"), nullptr);
 }
 
+// The list item a stored text selects: the search by text from the second item, wrapping to the first.
+TEST(PanelInputs, StoredListItems)
+{
+    const struct {
+        const char *input, *stored;
+        int item;
+    } rows[] = {{"power", "", 1}, {"power", "2", 1},  {"power", "3", 10}, {"power", "20", 0}, {"power", "99", -1},
+                {"club", "2", 1}, {"club", "2i", 3},  {"spin", "", 0},    {"wind", "9", 8},   {"wind", "0", -1}};
+    for (const auto& row : rows)
+        EXPECT_EQ(StoredItem(*FindPanelInput(row.input), row.stored), row.item) << row.input << " \"" << row.stored << '"';
+}
+
 } // namespace

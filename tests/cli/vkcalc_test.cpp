@@ -1,13 +1,15 @@
 // Tests of vkcalc: its invocations with their exact answers, the situations through the options
-// and one batch, and the batch's threads, line reading and failed writes.
+// and one batch, failures of the system, the batch's line reading and the help's wrapping.
 #include <gtest/gtest.h>
 
-#include <algorithm>
+#include <cstdlib>
+#include <cstring>
+#include <new>
 #include <sstream>
+#include <streambuf>
 #include <string>
 #include <vector>
 
-#include "batch.h"
 #include "csv.h"
 #include "dispatch.h"
 #include "format.h"
@@ -176,31 +178,29 @@ TEST(Vkcalc, SituationsAsOneBatch)
               "87.721508469643595,,,");
 }
 
-// The batch on worker threads gives the serial rows in order; blocks end after 4096 lines or
-// 256 KiB, which many rows and long lines cross. An output that fails is reported.
-TEST(Batch, WorkerThreadsInOrderAndFailedWrites)
+// An input that gives text, then throws as a failed allocation would.
+struct FailingInput : std::streambuf {
+    explicit FailingInput(std::string& text) { setg(text.data(), text.data(), text.data() + text.size()); }
+    int_type underflow() override { throw std::bad_alloc(); }
+};
+
+// What the system fails ends with vkcalc's message and status 1: an output that fails, and an
+// input that throws after more than one read of 64 KiB (not an abort).
+TEST(Vkcalc, SystemFailuresEndWithTheMessage)
 {
-    std::string input = "club,distance,height,direction\n";
-    const char* const clubs[] = {"1W", "2W", "3W", "2I", "9W"};
-    for (int i = 0; i < 20000; ++i)
-        input += std::string(clubs[i % 5]) + "," + std::to_string(60 + i % 260) + "," + std::to_string(i % 9 - 4) + "," +
-                 std::to_string(i % 360) + "\n" + (i % 997 == 0 ? std::string(5000, 'x') + "\n" : "");
-    std::string serial;
-    for (unsigned workers : {1u, 2u, 3u, 0u}) {
-        std::istringstream in(input);
-        std::ostringstream out;
-        const BatchSummary summary = RunBatch(in, out, workers);
-        EXPECT_EQ(summary.rows * 10000 + summary.rejected, 20021u * 10000 + 4021u) << workers;
-        serial = workers == 1 ? out.str() : serial;
-        EXPECT_EQ(out.str(), serial) << workers << " workers";
-        std::istringstream again(input);
-        std::ostringstream failing;
-        failing.setstate(std::ios::badbit);
-        EXPECT_TRUE(RunBatch(again, failing, workers).writeFailed) << workers;
+    for (const auto& args : {std::vector<std::string>{"--distance", "100:200:1"}, std::vector<std::string>{"--csv"}}) {
+        const CliRun failed = Vkcalc(args, "club\n1W\n", true);
+        EXPECT_EQ(std::to_string(failed.status) + " " + failed.err, "1 vkcalc: cannot write the output\n") << args[0];
     }
-    EXPECT_EQ(std::count(serial.begin(), serial.end(), '\n'), 20022);
-    const CliRun failed = Vkcalc({"--distance", "100:200:1"}, "", true);
-    EXPECT_EQ(std::to_string(failed.status) + " " + failed.err, "1 vkcalc: cannot write the output\n");
+    std::string rows = "club\n";
+    for (int i = 0; i < 30000; ++i)
+        rows += "2W\n";
+    FailingInput source(rows);
+    std::istream in(&source);
+    std::ostringstream out, err;
+    const char* const argv[] = {"vkcalc", "--csv"};
+    const int status = RunVkcalc(2, argv, in, out, err);
+    EXPECT_EQ(std::to_string(status) + " " + err.str(), "1 vkcalc: std::bad_alloc\n");
 }
 
 // Lines of 1 to 99 characters, some ending in CRLF, cross the 64 KiB read chunks at every
@@ -227,6 +227,27 @@ TEST(Batch, LinesAcrossReadChunks)
         lines.push_back(std::string(line) + (tooLong ? "!" : ""));
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(reader.LineNumber(), expected.size());
+}
+
+// Lists broken after the last comma that fits in 6 characters; an item longer than that gets a
+// line of its own.
+TEST(Vkcalc, HelpListsWrapAfterCommas)
+{
+    const struct {
+        const char* list;
+        const char* lines;
+    } cases[] = {
+        {"", ""},
+        {"ab,cd,ef", "  ab,cd,\n  ef\n"},
+        {"abcdefghij", "  abcdefghij\n"},
+        {"abcdefghij,k", "  abcdefghij,\n  k\n"},
+        {"ab,cdefghijk,l,m", "  ab,\n  cdefghijk,\n  l,m\n"},
+    };
+    for (const auto& c : cases) {
+        std::string text;
+        AppendWrappedList(text, c.list, 2, 8);
+        EXPECT_EQ(text, c.lines) << c.list;
+    }
 }
 
 } // namespace

@@ -35,8 +35,8 @@ TEST_F(Settings, StoredInputsLoadedByTheirRules)
          "20|7|3W|1|123456789|-3|a b|a b|--1|--1||6I"},
         {"[Chara]\nPower=99\nClub=5W\nCrimsonRing=\n[Situation]\nDistance=\nHeight=\nDirection=\nSlope=\n[Beam]\nClub=",
          "25|7|1W|1||||||||6I"},
-        // An empty value: the platform's search by text finds no item for it, so each list keeps its filler's.
-        {"[Chara]\nPower=\nSpin=\nClub=\n[Situation]\nWindPower=", "25|7|1W|1|230|0|0|0|0|0||6I"},
+        // An empty value begins every item: each list shows its second item (the spin list its only one).
+        {"[Chara]\nPower=\nSpin=\nClub=\n[Situation]\nWindPower=", "21|7|2W|2|230|0|0|0|0|0||6I"},
     };
     for (const auto& row : rows) {
         ASSERT_TRUE(WriteIni(row.ini));
