@@ -257,5 +257,4 @@ TEST(Scaling, TheDialAndTheWindowAtEachScale)
     }
 }
 
-
 } // namespace

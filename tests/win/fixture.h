@@ -31,11 +31,7 @@ inline std::string Crlf(const std::string& text)
 }
 
 // The display scale the run was started at, in pixels per inch (VK_DPI of tools/wine-run).
-inline int RunDpi()
-{
-    const char* dpi = std::getenv("VKRUN_DPI");
-    return dpi != nullptr ? std::atoi(dpi) : 96;
-}
+inline int RunDpi() { return std::getenv("VKRUN_DPI") != nullptr ? std::atoi(std::getenv("VKRUN_DPI")) : 96; }
 
 // Handles every waiting message; true when the quit message was among them.
 inline bool Pump()

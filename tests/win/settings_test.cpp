@@ -2,6 +2,7 @@
 // byte for byte, changed inputs written in place, and the files and working directories that
 // must neither stop vk nor be damaged by it.
 #include <process.h>
+#include <tuple>
 
 #include "fixture.h"
 
@@ -92,7 +93,8 @@ TEST_F(Settings, AlwaysOnTopKeptAcrossRuns)
     char text[32] = {};
     GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
     const UINT item = GetMenuItemID(menu, 1);
-    ASSERT_TRUE(GetMenuItemID(menu, 0) == SC_MOVE && text == std::string("Always on top") && item < 0xF000 && item % 16 == 0);
+    ASSERT_EQ(std::make_tuple(GetMenuItemID(menu, 0), std::string(text), item < 0xF000 && item % 16 == 0),
+              std::make_tuple(UINT(SC_MOVE), std::string("Always on top"), true)) << item; // clear of the system's
     const auto onTop = [this, item] {
         return std::make_pair((GetWindowLongPtrA(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
                               (GetMenuState(GetSystemMenu(Window(), FALSE), item, MF_BYCOMMAND) & MF_CHECKED) != 0);
@@ -132,10 +134,11 @@ TEST_F(Settings, AFailedSaveIsReportedOnce)
     EXPECT_STREQ(text, "230");
     PostMessageA(window, WM_CLOSE, 0, 0);
     HWND box = await("#32770", "vk");
+    ASSERT_NE(box, nullptr);
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text); // a message box's text
     EXPECT_EQ(text, "Your inputs could not be saved to\n" + Dir() + "\\vk.ini\n\nAccess denied.\n\n"
                     "Start vk from a folder you can write to, or make vk.ini writable.");
-    EXPECT_TRUE(box != nullptr && GetWindow(box, GW_OWNER) == nullptr);
+    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     PostMessageA(box, WM_COMMAND, IDOK, 0);
     EXPECT_EQ(WaitForSingleObject(vk, 30000), WAIT_OBJECT_0); // a second box would keep it running
     DWORD status = 99;

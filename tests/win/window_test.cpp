@@ -129,7 +129,9 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
         {192, {234, 1483, 22, 174, 170, 40, 116, 548, 76, 26, 124, 1398, 76, 26}},
     };
     const auto c = std::find_if(std::begin(scales), std::end(scales), [](const auto& s) { return s.dpi == vktest::RunDpi(); });
-    ASSERT_TRUE(c != std::end(scales) && Open() != nullptr && WindowDpi(Window()) == c->dpi) << vktest::RunDpi();
+    ASSERT_NE(c, std::end(scales)) << vktest::RunDpi();
+    ASSERT_NE(Open(), nullptr);
+    ASSERT_EQ(WindowDpi(Window()), c->dpi); // the run's display is at that scale
     RECT r;
     GetWindowRect(Window(), &r);
     std::vector<LONG> places = {r.right - r.left, r.bottom - r.top};
