@@ -115,7 +115,7 @@ int g_dpi = kBaseDpi;
 // The system menu's item that keeps the window above all others. Below the system's own commands
 // (0xF000 on) and a multiple of 16: the system uses the low four bits of WM_SYSCOMMAND's wParam.
 constexpr UINT kTopMostCommand = 0x0010;
-constexpr const char* kTopMostText = "Always on top";
+constexpr const char* kTopMostText = "&Always on top"; // Alt+Space, A
 
 // True from a completed creation until the window is destroyed: only a whole panel is saved.
 bool g_panelBuilt = false;

@@ -94,7 +94,7 @@ TEST_F(Settings, AlwaysOnTopKeptAcrossRuns)
     GetMenuStringA(menu, 1, text, sizeof text, MF_BYPOSITION);
     const UINT item = GetMenuItemID(menu, 1);
     ASSERT_EQ(std::make_tuple(GetMenuItemID(menu, 0), std::string(text), item < 0xF000 && item % 16 == 0),
-              std::make_tuple(UINT(SC_MOVE), std::string("Always on top"), true)) << item; // clear of the system's
+              std::make_tuple(UINT(SC_MOVE), std::string("&Always on top"), true)) << item; // clear of the system's
     const auto onTop = [this, item] {
         return std::make_pair((GetWindowLongPtrA(Window(), GWL_EXSTYLE) & WS_EX_TOPMOST) != 0,
                               (GetMenuState(GetSystemMenu(Window(), FALSE), item, MF_BYCOMMAND) & MF_CHECKED) != 0);
