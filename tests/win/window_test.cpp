@@ -116,7 +116,9 @@ TEST_F(Panel, EveryTextFitsItsControl)
 
 // At the run's display scale: the outer size and three controls' rectangles; on the dial the
 // cross-hair above the centre, the wind line (field 0: to the right) to its end, then the picture;
-// and the place 45 degrees up and to the right pointing 45 degrees.
+// the place 45 degrees up and to the right pointing 45 degrees. Then moved to a display of the next
+// larger scale: the panel laid out again in the rectangle the system suggests (Wine keeps a window
+// no narrower than its screen's scale allows, so not to a smaller one).
 TEST_F(Panel, LaidOutAtTheDisplaysScale)
 {
     const struct {
@@ -132,15 +134,18 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
     ASSERT_NE(c, std::end(scales)) << vktest::RunDpi();
     ASSERT_NE(Open(), nullptr);
     ASSERT_EQ(WindowDpi(Window()), c->dpi); // the run's display is at that scale
-    RECT r;
-    GetWindowRect(Window(), &r);
-    std::vector<LONG> places = {r.right - r.left, r.bottom - r.top};
-    for (int id : {IDC_CRIMSON_RING, IDC_DISTANCE, IDC_NAV_SLOPE}) {
-        GetWindowRect(Control(id), &r);
-        MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
-        places.insert(places.end(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
-    }
-    EXPECT_EQ(places, c->places);
+    const auto places = [this] {
+        RECT r;
+        GetWindowRect(Window(), &r);
+        std::vector<LONG> found = {r.right - r.left, r.bottom - r.top};
+        for (int id : {IDC_CRIMSON_RING, IDC_DISTANCE, IDC_NAV_SLOPE}) {
+            GetWindowRect(Control(id), &r);
+            MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+            found.insert(found.end(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
+        }
+        return found;
+    };
+    EXPECT_EQ(places(), c->places);
     const DialGeometry dial = DialAt(c->dpi);
     HDC dc = GetDC(Window());
     EXPECT_EQ((std::vector<COLORREF>{GetPixel(dc, dial.centre.x, dial.centre.y - dial.windLength / 2),
@@ -151,6 +156,11 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
     SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ScaleToDpi(77, c->dpi), ScaleToDpi(628, c->dpi)));
     UpdateWindow(Window());
     EXPECT_EQ(Text(IDC_DIRECTION), "45.00");
+    if (const auto next = c + 1; next != std::end(scales)) {
+        RECT suggested = {0, 0, next->places[0], next->places[1]};
+        SendMessageA(Window(), WM_DPICHANGED, MAKEWPARAM(next->dpi, next->dpi), LPARAM(&suggested));
+        EXPECT_EQ(places(), next->places);
+    }
 }
 
 // The name "Multiple" held by another kind of object is not a copy of vk running: vk starts.
