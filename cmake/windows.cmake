@@ -16,9 +16,12 @@ if(CMAKE_MATCH_3)
 endif()
 file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/res/vk_version.h CONTENT
   "#define VK_RC_VERSION_TEXT \"${VK_VERSION_TEXT}\"\n#define VK_RC_VERSION_NUMBERS ${CMAKE_MATCH_1},${CMAKE_MATCH_2},${vk_version_letter},0\n")
+# The manifest names vk's assembly by the same numbers.
+set(VK_RC_VERSION_DOTTED ${CMAKE_MATCH_1}.${CMAKE_MATCH_2}.${vk_version_letter}.0)
+configure_file(${CMAKE_SOURCE_DIR}/res/vk.manifest.in ${CMAKE_BINARY_DIR}/res/vk.manifest @ONLY)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/vk.rc APPEND PROPERTY INCLUDE_DIRECTORIES ${CMAKE_BINARY_DIR}/res)
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/res/vk.rc APPEND PROPERTY OBJECT_DEPENDS
-  ${CMAKE_SOURCE_DIR}/res/vk.manifest ${CMAKE_SOURCE_DIR}/res/dial.bmp ${CMAKE_SOURCE_DIR}/res/vk.ico)
+  ${CMAKE_BINARY_DIR}/res/vk.manifest ${CMAKE_SOURCE_DIR}/res/dial.bmp ${CMAKE_SOURCE_DIR}/res/vk.ico)
 
 add_executable(vk WIN32 ${CMAKE_SOURCE_DIR}/app/win_entry.cpp ${CMAKE_SOURCE_DIR}/res/vk.rc)
 target_link_libraries(vk PRIVATE vkapp)
