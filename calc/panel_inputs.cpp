@@ -125,38 +125,6 @@ constexpr PanelInput kInputs[] = {
     RadioPair("beam", IDC_BEAM_6I, &R::beam, kIrons, "6I", {"Beam", "Club"}, "Beam Impact iron"),
 };
 
-// True when input's start is a value it can hold: one of its items, or a field text of 1 to
-// kFieldTextMax characters that its typing lets through (a check box has none to hold).
-constexpr bool StartFits(const PanelInput& input)
-{
-    if (input.kind == InputKind::Text) {
-        std::size_t length = 0;
-        while (input.start[length] != '\0' &&
-               FilterAccepts(input.filter, static_cast<unsigned char>(input.start[length]))) {
-            ++length;
-        }
-        return input.start[length] == '\0' && length >= 1 && length <= kFieldTextMax;
-    }
-    for (int i = 0; i < input.itemCount; ++i) {
-        if (std::string_view(input.start) == input.items[i]) {
-            return true;
-        }
-    }
-    return input.kind == InputKind::Check;
-}
-
-// So a start and a meaning given in each other's place do not compile.
-constexpr bool EveryStartFits()
-{
-    for (const PanelInput& input : kInputs) {
-        if (!StartFits(input)) {
-            return false;
-        }
-    }
-    return true;
-}
-static_assert(EveryStartFits(), "every start value is one its input can hold");
-
 char FoldCase(char c)
 {
     return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;

@@ -64,23 +64,12 @@ void EndLine(std::string& out)
     out += '\n';
 }
 
+// A JSON string of one of vkcalc's own texts: a decimal text, "---" or "error", or a sweep's
+// distance (digits and '.'); none holds a character that JSON must escape.
 void AppendJsonString(std::string& out, std::string_view text)
 {
-    static const char kHex[] = "0123456789abcdef";
     out += '"';
-    for (const char ch : text) {
-        const unsigned char c = static_cast<unsigned char>(ch);
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += ch;
-        } else if (c < 0x20) {
-            out += "\\u00";
-            out += kHex[c >> 4];
-            out += kHex[c & 0xF];
-        } else {
-            out += ch;
-        }
-    }
+    out += text;
     out += '"';
 }
 
