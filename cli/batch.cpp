@@ -40,18 +40,18 @@ Header ReadHeader(std::string_view line, bool tooLong)
     if (line.substr(0, 3) == "\xEF\xBB\xBF") {
         line.remove_prefix(3);
     }
-    std::vector<std::string> cells;
     if (tooLong) {
         header.error = "the header is longer than " + std::to_string(kBatchMaxLine) + " characters";
         return header;
     }
-    std::string problem;
-    if (!SplitCsvLine(line, cells, problem)) {
+    std::vector<std::string_view> cells;
+    std::string scratch, problem;
+    if (!SplitCsvLine(line, cells, scratch, problem)) {
         header.error = "the header is malformed: " + problem;
         return header;
     }
     std::vector<bool> seen(PanelInputs().count);
-    for (const std::string& cell : cells) {
+    for (const std::string_view cell : cells) {
         const PanelInput* field = FindPanelInput(LowerCase(cell));
         if (field == nullptr) {
             header.error = "the header names the unknown column " + QuoteForMessage(cell);

@@ -63,15 +63,6 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells, s
     return true;
 }
 
-bool SplitCsvLine(std::string_view line, std::vector<std::string>& cells, std::string& error)
-{
-    std::vector<std::string_view> views;
-    std::string scratch;
-    const bool ok = SplitCsvLine(line, views, scratch, error);
-    cells.assign(views.begin(), views.end());
-    return ok;
-}
-
 void AppendCsvCell(std::string& out, std::string_view text)
 {
     bool plain = true;

@@ -15,9 +15,6 @@
 bool SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells, std::string& scratch,
                   std::string& error);
 
-// The same with copies of the cells, for callers that keep them.
-bool SplitCsvLine(std::string_view line, std::vector<std::string>& cells, std::string& error);
-
 // Appends text to out as one CSV cell, quoted when it holds ',', '"', CR or LF.
 void AppendCsvCell(std::string& out, std::string_view text);
 
