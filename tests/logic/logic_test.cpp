@@ -110,14 +110,6 @@ TEST(Dial, PointedDirectionsAndSlopes)
     // On the centre's row the slope is exactly level, not a remainder of the half turn.
     for (int x : {10, 20, 56, 57, 58, 105})
         EXPECT_STREQ(PointSlope(kDial, {x, 648}).text, "0") << x;
-    // Every pixel of the area points a direction in [-180, 180) and a slope in [-18, 18].
-    for (int y = 601; y <= 696; ++y) {
-        for (int x = 10; x <= 105; ++x) {
-            const double d = std::stod(PointWind(kDial, {x, y}).text);
-            const double s = std::stod(PointSlope(kDial, {x, y}).text);
-            ASSERT_TRUE(d >= -180 && d < 180 && s >= -18 && s <= 18) << x << "," << y << ": " << d << " " << s;
-        }
-    }
 }
 
 TEST(Dial, AreaAndMousePoint)
