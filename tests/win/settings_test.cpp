@@ -128,7 +128,6 @@ TEST_F(Settings, HostileFilesAndPlaces)
     for (const char* name : {"", "Edit", "Button", "ComboBox"}) {
         ASSERT_TRUE(WriteIni(std::string("[App]\nClassName=") + name + "\n[Pos]\nX=99999999999\nY=-2147483648"));
         ASSERT_NE(Open(), nullptr) << name;
-        EXPECT_EQ(GetDlgCtrlID(GetWindow(Window(), GW_CHILD)), 100) << name;
         RECT place;
         GetWindowRect(Window(), &place);
         EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= GetSystemMetrics(SM_CXSCREEN) &&
