@@ -304,7 +304,7 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
 
     if (trace != nullptr) {
         *trace = ShotTrace{wx, wy, m, ff, range, k, hm, base, weightBeforePull, w, hc,
-                           d1, x1, lateral, c90, c95, g, rate, drift, d2, x2, q, shot};
+                           d1, x1, lateral, g, rate, drift, d2, x2, q, shot};
     }
 
     // Step 16: texts.

@@ -138,12 +138,11 @@ struct ShotModelParams {
 };
 
 // Intermediate values of one evaluation, for tests and diagnosis. WX is the cross wind after
-// the wind strength factor M; W0 the distance weight before the pull, W after it; C90 and C95
-// the carries of the rows x = 90 and 95 that choose the growth rate.
+// the wind strength factor M; W0 the distance weight before the pull, W after it.
 struct ShotTrace {
     double WX, WY, M, FF, R, K, HM;
     long long B;
-    double W0, W, HC, D1, X1, L, C90, C95, G, rate, drift, D2, X2, q, shot;
+    double W0, W, HC, D1, X1, L, G, rate, drift, D2, X2, q, shot;
 };
 
 // Runs the family's sixteen steps with one parameter set; trace, when given, receives the steps' values.

@@ -122,47 +122,6 @@ TEST(ModelSteps, EdgesOfTheSteps)
     }
 }
 
-// The growth rate changes where the distance itself (not the slant range) reaches C(90) and
-// C(95); the reference carry is C(90) whatever the rate.
-TEST(ModelSteps, GrowthRateByDistance)
-{
-    for (const ShotModelParams* p : {&kTomahawk1WParams, &kBackSpin2WParams, &kTomahawk2IParams}) {
-        ShotTrace t;
-        EvaluateShotModel(Inputs(30, 100, 0, 0, 0, 0, 0), *p, &t);
-        const double c90 = t.C90, c95 = t.C95;
-        const double below[][3] = {{std::nextafter(c90, 0.0), 10, 0}, {c90, 0, 1}, {std::nextafter(c95, 0.0), 0, 1}, {c95, 0, 2}};
-        for (const auto& row : below) {
-            EvaluateShotModel(Inputs(30, 100, 0, row[0], row[1], 0, 0), *p, &t);
-            EXPECT_EQ(std::make_pair(t.rate, row[0] == c90 ? t.G : 1.0), std::make_pair(p->growthRates[int(row[2])], 1.0)) << row[0];
-        }
-    }
-}
-
-// q by power: 1W (26 - P) / 10 and 2W (26 - P) / 5 truncated in integers, added to X2 at
-// fairway 100 (the 3W's, not truncated, among the edges of the steps).
-TEST(ModelSteps, BackSpinPowerCorrection)
-{
-    for (int p = kMinShotPower; p <= kMaxShotPower; ++p) {
-        ShotTrace w1, w2;
-        EvaluateShotModel(Inputs(p, 100, 0, 200, 0, 0, 0), kBackSpin1WParams, &w1);
-        EvaluateShotModel(Inputs(p, 100, 0, 200, 0, 0, 0), kBackSpin2WParams, &w2);
-        EXPECT_EQ(std::make_tuple(w1.q, w2.q, w1.shot), std::make_tuple(p >= 36 ? -1.0 : 0.0,
-                  p <= 21 ? 1.0 : p <= 30 ? 0.0 : p <= 35 ? -1.0 : -2.0, w1.X2 + w1.q)) << p;
-    }
-}
-
-// Just beyond the carry columns and far beyond (20 and 37 are served by the worked examples).
-TEST(ShotModelInputs, PowerWithoutACarryColumnGivesError)
-{
-    for (ShotModel m : {Tomahawk1W, Tomahawk2W, Tomahawk3W, BackSpin1W, BackSpin2W, BackSpin3W}) {
-        for (int p : {INT_MIN, 19, 38, INT_MAX}) {
-            const ShotResult r = m(Inputs(p, 100, 5, 200, 3, 45, 1));
-            EXPECT_EQ(std::make_tuple(r.valid, std::isnan(r.drift), std::isnan(r.shot), std::string(r.driftText) + " " + r.shotText),
-                      std::make_tuple(false, true, true, std::string("error error"))) << p;
-        }
-    }
-}
-
 // Inputs that are not finite or far outside the panel's values: every model answers with texts
 // of the fields' width, clamping where a table end is nearest.
 TEST(ShotModelInputs, BeyondEveryTable)

@@ -119,6 +119,9 @@ TEST(FieldParse, SameDoubleAsTheCLibrary)
                              "100000000000000000000000", "0.30000000000000004", "1000000000000000000000e-21"}) {
         EXPECT_TRUE(same(text)) << text;
     }
+    // Beyond the double's range by their digits alone: infinity past a fraction, zero past leading zeros.
+    for (const std::string& text : {std::string(400, '9') + ".5", std::string(500, '0') + "." + std::string(400, '0') + "1"})
+        EXPECT_TRUE(same(text.c_str())) << text.size() << " characters";
     const char alphabet[] = "0123456789012345678901234567890123456789..eE+- ";
     uint32_t state = 12345;
     auto next = [&state]() {
