@@ -124,6 +124,7 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
         {{"--csv", "--distance", "200"}, "", 2, "", "--csv reads every input from standard input; it takes no other option"},
         {{"--csv"}, "", 0, kHeader, ""},
         {{"--csv"}, "club\n", 0, kHeader, ""},
+        {{"--csv"}, "club\n9W\n", 1, kHeader + ErrorRow("line 2: club \"9W\": accepted are " + kClubs), "1 of 1 rows rejected"},
         {{"--csv"}, "club,speed\n1W\n", 1, kHeader + ErrorRow("line 2: the header names the unknown column \"speed\""),
          "the header names the unknown column \"speed\"; every row is rejected"},
         {{"--csv"}, "club,CLUB\n1W,2W\n", 1, kHeader + ErrorRow("line 2: the header names the column \"CLUB\" twice"),
