@@ -120,7 +120,8 @@ TEST(FieldParse, SameDoubleAsTheCLibrary)
         EXPECT_TRUE(same(text)) << text;
     }
     // Beyond the double's range by their digits alone: infinity past a fraction, zero past leading zeros.
-    for (const std::string& text : {std::string(400, '9') + ".5", std::string(500, '0') + "." + std::string(400, '0') + "1"})
+    for (const std::string& text : {std::string(400, '9') + ".5", std::string(500, '0') + "." + std::string(400, '0') + "1",
+                                    "0." + std::string(401, '1') + "e310"})
         EXPECT_TRUE(same(text.c_str())) << text.size() << " characters";
     const char alphabet[] = "0123456789012345678901234567890123456789..eE+- ";
     uint32_t state = 12345;
