@@ -1,5 +1,5 @@
-// Tests of vkcalc: its invocations with their exact answers, the situations through the options
-// and one batch, failures of the system, the batch's line reading and the help's wrapping.
+// Tests of vkcalc: its invocations with their exact answers, failures of the system, the batch's
+// line reading and the help's wrapping.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -11,10 +11,7 @@
 #include <vector>
 
 #include "csv.h"
-#include "dispatch.h"
 #include "format.h"
-#include "panel_inputs.h"
-#include "situations.h"
 #include "vkcalc.h"
 
 namespace {
@@ -124,6 +121,8 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
         {{"--csv", "--distance", "200"}, "", 2, "", "--csv reads every input from standard input; it takes no other option"},
         {{"--csv"}, "", 0, kHeader, ""},
         {{"--csv"}, "club\n", 0, kHeader, ""},
+        {{"--csv"}, "power,wind,distance,height,direction,slope\n30,5,200,3,45,1\n", 0, kHeader + "2.7385,77.701,4.2107,87.721,---,---,"
+         "2.738582726983958,77.701242646701871,4.2107214182767798,87.721508469643595,,,\n", ""},
         {{"--csv"}, "club\n9W\n", 1, kHeader + ErrorRow("line 2: club \"9W\": accepted are " + kClubs), "1 of 1 rows rejected"},
         {{"--csv"}, "club,speed\n1W\n", 1, kHeader + ErrorRow("line 2: the header names the unknown column \"speed\""),
          "the header names the unknown column \"speed\"; every row is rejected"},
@@ -159,27 +158,6 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
                              "  --fairway VALUE     fairway percent [100]\n", "  --distance VALUE    distance, yards [230]\n",
                              "   club,power,spin,ring,fairway,rain,wind,distance,height,\n                      direction,"})
         EXPECT_NE(help.out.find(line), std::string::npos) << line;
-}
-
-// Every situation as one CSV batch: each row is the calculator's outcome of the same panel as
-// vkcalc formats it; the first row spelled out.
-TEST(Vkcalc, SituationsAsOneBatch)
-{
-    std::string batch = "club,power,ring,fairway,rain,wind,distance,height,direction,slope,beam\n", expected = kHeader;
-    for (const situations::Situation& s : situations::kSituations) {
-        PanelReading panel = StartupReading();
-        for (const auto& field : situations::Fields(s)) {
-            SetPanelInput(*FindPanelInput(field.first), field.second, panel);
-            batch += field.second + (field.first == "beam" ? "\n" : ",");
-        }
-        AppendOutcomeCsv(expected, Calculate(panel));
-        expected += "\n";
-    }
-    const std::string out = Vkcalc({"--csv"}, batch).out;
-    EXPECT_EQ(out, expected);
-    EXPECT_EQ(out.substr(kHeader.size(), out.find('\n', kHeader.size()) - kHeader.size()),
-              "2.7385,77.701,4.2107,87.721,---,---,2.738582726983958,77.701242646701871,4.2107214182767798,"
-              "87.721508469643595,,,");
 }
 
 // An input that gives text, then throws as a failed allocation would.
