@@ -1,6 +1,5 @@
 // The panel situations every front end is tested with: the shot models' worked examples as the panel
-// can hold them, and the distances where each club's shots begin. One table for the calculator,
-// vkcalc (options and one CSV batch) and the real panel under Wine.
+// can hold them. One table for the calculator and the real panel under Wine.
 #pragma once
 
 #include <cmath>
@@ -12,7 +11,7 @@
 namespace situations {
 
 // The inputs as the panel's controls hold them (ring and rain: ticked or not); per group Tomahawk,
-// Back Spin, Beam Impact 'W' a model's texts or 'C' "---"; the group (0, 1, 2, or -1 for none)
+// Back Spin, Beam Impact 'W' a model's texts or 'C' "---"; the group (0, 1 or 2)
 // whose texts as the fields show them and values to the digits given follow.
 struct Situation {
     const char *club, *power;
@@ -53,27 +52,6 @@ const Situation kSituations[] = {
     {"1W", "25", 1, "100", 1, "8", "50", "-5", "300", "-2", "9I", "CCW", 2, "1.6169", "55.218", "1.6169567599198928", "55.21835448115145"},
     {"1W", "25", 0, "100", 0, "3", "20", "-15", "180", "0", "9I", "CCW", 2, "-1.635", "0.4545", "-1.6352999999999998", "0.45454545454544937"},
     {"1W", "25", 0, "100", 0, "4", "5", "-10", "135", "0", "6I", "CCW", 2, "-0.417", "-6.966", "-0.41721123753647066", "-6.966690475583122"},
-    // Where each club's shots begin, at power 30: Tomahawk 2P + 60 (3W: 50), Back Spin 2P + 40
-    // (3W: 20), the 2I's Tomahawk from 90; Beam Impact up to and including 90 yards.
-    {"1W", "30", 0, "100", 0, "5", "99.99", "3", "45", "1", "6I", "CCC", -1, "", "", "", ""},
-    {"1W", "30", 0, "100", 0, "5", "100", "3", "45", "1", "6I", "CWC", -1, "", "", "", ""},
-    {"1W", "30", 0, "100", 0, "5", "119.99", "3", "45", "1", "6I", "CWC", -1, "", "", "", ""},
-    {"1W", "30", 0, "100", 0, "5", "120", "3", "45", "1", "6I", "WWC", -1, "", "", "", ""},
-    {"1W", "30", 0, "100", 0, "5", "90", "3", "45", "1", "6I", "CCW", -1, "", "", "", ""},
-    {"1W", "30", 0, "100", 0, "5", "90.00001", "3", "45", "1", "6I", "CCC", -1, "", "", "", ""},
-    {"1W", "30", 0, "100", 0, "5", ".", "3", "45", "1", "9I", "CCW", -1, "", "", "", ""},
-    {"1W", "30", 1, "100", 0, "5", "123.99", "3", "45", "1", "6I", "CWC", -1, "", "", "", ""},
-    {"1W", "30", 1, "100", 0, "5", "124", "3", "45", "1", "6I", "WWC", -1, "", "", "", ""},
-    {"2W", "30", 0, "100", 0, "5", "99.99", "3", "45", "1", "6I", "CCC", -1, "", "", "", ""},
-    {"2W", "30", 0, "100", 0, "5", "119.99", "3", "45", "1", "6I", "CWC", -1, "", "", "", ""},
-    {"2W", "30", 0, "100", 0, "5", "120", "3", "45", "1", "6I", "WWC", -1, "", "", "", ""},
-    {"3W", "30", 0, "100", 0, "5", "79.99", "3", "45", "1", "6I", "CCW", -1, "", "", "", ""},
-    {"3W", "30", 0, "100", 0, "5", "89", "3", "45", "1", "6I", "CWW", -1, "", "", "", ""},
-    {"3W", "30", 0, "100", 0, "5", "109.99", "3", "45", "1", "6I", "CWC", -1, "", "", "", ""},
-    {"3W", "30", 0, "100", 0, "5", "110", "3", "45", "1", "6I", "WWC", -1, "", "", "", ""},
-    {"2I", "30", 0, "100", 0, "5", "89.99", "3", "45", "1", "6I", "CCW", -1, "", "", "", ""},
-    {"2I", "30", 0, "100", 0, "5", "90", "3", "45", "1", "9I", "WCW", -1, "", "", "", ""},
-    {"2I", "30", 0, "100", 0, "5", "90.5.7", "3", "45", "1", "6I", "WCC", -1, "", "", "", ""},
 };
 
 // True when actual rounds to expected at the number of decimals expected is written with
