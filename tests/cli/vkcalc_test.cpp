@@ -87,7 +87,7 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
                                           "Beam Impact  drift 1.6169 y  shot 55.218 %\n", ""},
         {{"--power", "30", "--distance", "91:99.5:4"}, "", 0, kSheet + "91        " + kNothing + "95        " + kNothing +
                                                                "99        " + kNothing, ""},
-        {{"--club", "1w", "--beam", "9i", "--power", "30", "--distance", "95:95:1"}, "", 0, kSheet + "95        " + kNothing, ""},
+        {{"--club", "1w", "--beam", "9i", "--power", "30", "--distance", "95.00001:95.00001:1"}, "", 0, kSheet + "95.00001  " + kNothing, ""},
         {{"--power", "30", "--distance", "91:95.5:4.5", "--json"}, "", 0, Cleared("91.0") + Cleared("95.5"), ""},
         {{"--distance", "1x:5:1"}, "", 2, "", "--distance \"1x:5:1\": " + kSweepForm},
         {{"--distance", "1:2:3:4"}, "", 2, "", "--distance \"1:2:3:4\": " + kSweepForm},
@@ -115,7 +115,7 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
         {{"-d", "200"}, "", 2, "", "unknown option \"-d\"; see --help"},
         {{"200"}, "", 2, "", "unexpected argument \"200\"; see --help"},
         {{"--bogus", "--help"}, "", 2, "", "unknown option \"--bogus\"; see --help"},
-        {{"--club", "\x01\xff\"\\"}, "", 2, "", "--club \"\\x01\\xFF\\\"\\\\\": accepted are " + kClubs},
+        {{"--club", "\x01 \xff\"\\"}, "", 2, "", "--club \"\\x01 \\xFF\\\"\\\\\": accepted are " + kClubs},
         {{"--club", std::string(50, 'w')}, "", 2, "", "--club \"" + std::string(40, 'w') + "...\": accepted are " + kClubs},
         {{"--club", std::string(40, 'w')}, "", 2, "", "--club \"" + std::string(40, 'w') + "\": accepted are " + kClubs},
         {{"--csv", "--distance", "200"}, "", 2, "", "--csv reads every input from standard input; it takes no other option"},
