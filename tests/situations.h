@@ -1,5 +1,5 @@
-// The panel situations every front end is tested with: the shot models' worked examples as the panel
-// can hold them. One table for the calculator and the real panel under Wine.
+// The panel situations: the shot models' worked examples as the panel can hold them. One table for
+// the calculator and the real panel under Wine.
 #pragma once
 
 #include <cmath>
