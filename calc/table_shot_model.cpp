@@ -22,6 +22,9 @@ constexpr double kSnapScale = 10000.0;
 constexpr int32_t kSnapPeriod = 1800000;
 constexpr int32_t kSnapQuarter = 900000;
 
+// The smallest output magnitude that a field shows as a number: the fixed form's lower bound.
+constexpr double kSmallestShownOutput = 0.00001;
+
 // Value of a piecewise row rule at row x (pieces ordered by lastX; the last covers x = 120).
 double RowRule(const std::array<RowPiece, 3>& pieces, int x)
 {
@@ -130,6 +133,17 @@ ShotResult InvalidShotResult()
     return result;
 }
 
+// The field text of one model output. A magnitude below 0.00001 is a rounding remainder (a cross
+// wind and a slope that cancel leave about 1e-15), not a distance or a percentage: it shows as zero
+// shows, "0", where the cut of its exponent form would show the mantissa as yards ("5.8138").
+void OutputText(double value, char* text)
+{
+    if (std::fabs(value) < kSmallestShownOutput) {
+        value = 0.0;
+    }
+    CutToSixChars(DecimalText(value, text));
+}
+
 } // namespace
 
 double LadderFactor(const HeightLadder& ladder, double h)
@@ -173,8 +187,8 @@ ShotResult MakeShotResult(double drift, double shot)
     ShotResult result;
     result.drift = drift;
     result.shot = shot;
-    CutToSixChars(DecimalText(drift, result.driftText));
-    CutToSixChars(DecimalText(shot, result.shotText));
+    OutputText(drift, result.driftText);
+    OutputText(shot, result.shotText);
     result.valid = true;
     return result;
 }

@@ -159,5 +159,6 @@ bool CrossWindSnaps(double direction);
 // Wind components of direction (degrees) and wind power: cross wind WX, along wind WY.
 void WindComponents(double direction, int windPower, double* wx, double* wy);
 
-// A valid result with the display texts of drift and shot.
+// A valid result with the display texts of drift and shot; a nonzero magnitude below 0.00001
+// reads "0", as zero does. The values stay exactly as given.
 ShotResult MakeShotResult(double drift, double shot);
