@@ -117,6 +117,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out)
     std::string_view line;
     bool tooLong = false;
     if (!reader.Next(line, tooLong)) {
+        summary.readFailed = reader.Failed();
         summary.writeFailed = !Flush(out, buffer);
         return summary; // no header, no rows
     }
@@ -150,6 +151,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out)
             return summary;
         }
     }
+    summary.readFailed = reader.Failed();
     summary.writeFailed = !Flush(out, buffer);
     return summary;
 }

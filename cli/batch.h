@@ -12,6 +12,7 @@ struct BatchSummary {
     std::size_t rejected = 0; // rows answered with an error
     std::string headerError;  // why the header was rejected (unknown or repeated column, malformed); empty if usable
     bool writeFailed = false;    // out stopped accepting output; reading stopped there
+    bool readFailed = false;     // reading in failed; the rows before the failure were written
 };
 
 // The longest input line a batch reads; a longer line becomes an error row.

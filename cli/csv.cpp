@@ -2,6 +2,7 @@
 #include "csv.h"
 
 #include <cstring>
+#include <ios>
 
 namespace {
 
@@ -96,7 +97,13 @@ bool LineReader::Fill()
     if (atEnd_) {
         return false;
     }
-    const std::streamsize got = source_->sgetn(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
+    // A file stream reports a failed read by throwing ios_base::failure (a zero count is the end).
+    std::streamsize got = 0;
+    try {
+        got = source_->sgetn(chunk_.data(), static_cast<std::streamsize>(chunk_.size()));
+    } catch (const std::ios_base::failure&) {
+        failed_ = true;
+    }
     if (got <= 0) {
         atEnd_ = true;
         return false;
@@ -115,8 +122,8 @@ bool LineReader::Next(std::string_view& line, bool& tooLong)
     pending_.clear();
     for (;;) {
         if (pos_ >= end_ && !Fill()) {
-            if (!spans) {
-                return false; // nothing after the last line end
+            if (!spans || failed_) {
+                return false; // nothing after the last line end, or a line cut short by a failed read
             }
             line = pending_; // the last line has no line end
             break;

@@ -19,7 +19,8 @@ bool SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells, s
 void AppendCsvCell(std::string& out, std::string_view text);
 
 // Reads lines from a stream in fixed chunks, so memory stays bounded whatever the input.
-// A line ends at LF; one CR before the LF is dropped (CRLF input). A last line without LF counts.
+// A line ends at LF, also inside quotes: a row is one line. One CR before the LF is dropped (CRLF
+// input). A last line without LF counts.
 class LineReader {
 public:
     // maxLine: longest line kept; the rest of a longer line is skipped and the line marked.
@@ -32,6 +33,9 @@ public:
     // Number of the line last returned, counting from 1.
     std::size_t LineNumber() const { return lineNumber_; }
 
+    // True when the input ended because a read failed, not at its end.
+    bool Failed() const { return failed_; }
+
 private:
     bool Fill();
 
@@ -41,6 +45,7 @@ private:
     std::size_t pos_ = 0;
     std::size_t end_ = 0;
     bool atEnd_ = false;
+    bool failed_ = false;
     std::string pending_; // a line that spans chunks
     std::size_t lineNumber_ = 0;
 };

@@ -57,6 +57,7 @@ std::string HelpText()
         columns += (columns.empty() ? "" : ",") + std::string(input->name);
     }
     AppendWrappedList(text, columns, kHelpIndent, kHelpWidth);
+    text += "                      A row is one line: a quoted cell holds no line break.\n";
     text += "                      The output has the columns:\n";
     AppendWrappedList(text, kCsvOutputHeader, kHelpIndent, kHelpWidth);
     text +=
@@ -64,8 +65,8 @@ std::string HelpText()
         "  --help              print this help\n"
         "  --version           print the version\n"
         "\n"
-        "Exit status: 0 done; 1 a batch row or header was rejected or output failed;\n"
-        "2 a bad option or value (nothing is printed to standard output).\n";
+        "Exit status: 0 done; 1 a batch row or header was rejected, or input or output\n"
+        "failed; 2 a bad option or value (nothing is printed to standard output).\n";
     return text;
 }
 
@@ -130,6 +131,10 @@ int RunCsv(std::istream& in, std::ostream& out, std::ostream& err)
     out.flush();
     if (summary.writeFailed || !out) {
         return Finish(false, err);
+    }
+    if (summary.readFailed) {
+        err << "vkcalc: cannot read the input\n";
+        return kExitRejected;
     }
     if (!summary.headerError.empty()) {
         err << "vkcalc: " << summary.headerError << "; every row is rejected\n";

@@ -9,7 +9,7 @@
 
 // Exit statuses of vkcalc.
 constexpr int kExitOk = 0;
-constexpr int kExitRejected = 1; // a batch row or the batch header was rejected, or output failed
+constexpr int kExitRejected = 1; // a batch row or the batch header was rejected, or input or output failed
 constexpr int kExitUsage = 2;    // a bad option or value; nothing was calculated
 
 // Runs vkcalc with the command line argv[0..argc-1]: reads CSV from in (batch mode only),

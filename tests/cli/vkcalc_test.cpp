@@ -160,14 +160,22 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
         EXPECT_NE(help.out.find(line), std::string::npos) << line;
 }
 
-// An input that gives text, then throws as a failed allocation would.
+// An input that gives text, then throws as a failed allocation would, or as a file stream whose
+// read fails does.
 struct FailingInput : std::streambuf {
-    explicit FailingInput(std::string& text) { setg(text.data(), text.data(), text.data() + text.size()); }
-    int_type underflow() override { throw std::bad_alloc(); }
+    FailingInput(std::string& text, bool readFails) : readFails(readFails) { setg(text.data(), text.data(), text.data() + text.size()); }
+    int_type underflow() override
+    {
+        if (readFails)
+            throw std::ios_base::failure("read");
+        throw std::bad_alloc();
+    }
+    bool readFails;
 };
 
 // What the system fails ends with vkcalc's message and status 1: an output that fails, and an
-// input that throws after more than one read of 64 KiB (not an abort).
+// input that throws after more than one read of 64 KiB (not an abort). After a failed read the
+// rows read whole are answered; the cut line is not a row.
 TEST(Vkcalc, SystemFailuresEndWithTheMessage)
 {
     for (const auto& args : {std::vector<std::string>{"--distance", "100:200:1"}, std::vector<std::string>{"--csv"}}) {
@@ -177,12 +185,19 @@ TEST(Vkcalc, SystemFailuresEndWithTheMessage)
     std::string rows = "club\n";
     for (int i = 0; i < 30000; ++i)
         rows += "2W\n";
-    FailingInput source(rows);
-    std::istream in(&source);
-    std::ostringstream out, err;
-    const char* const argv[] = {"vkcalc", "--csv"};
-    const int status = RunVkcalc(2, argv, in, out, err);
-    EXPECT_EQ(std::to_string(status) + " " + err.str(), "1 vkcalc: std::bad_alloc\n");
+    const std::string answer = Vkcalc({"--csv"}, "club\n2W\n").out.substr(kHeader.size());
+    std::string answers = kHeader;
+    for (int i = 0; i < (65536 - 5) / 3; ++i) // the whole lines of the first read
+        answers += answer;
+    for (const bool readFails : {false, true}) {
+        FailingInput source(rows, readFails);
+        std::istream in(&source);
+        std::ostringstream out, err;
+        const char* const argv[] = {"vkcalc", "--csv"};
+        const int status = RunVkcalc(2, argv, in, out, err);
+        EXPECT_EQ(std::to_string(status) + " " + err.str(), readFails ? "1 vkcalc: cannot read the input\n" : "1 vkcalc: std::bad_alloc\n");
+        EXPECT_TRUE(!readFails || out.str() == answers) << "the rows before the failed read";
+    }
 }
 
 // Lines of 1 to 99 characters, some ending in CRLF, cross the 64 KiB read chunks at every
