@@ -1,8 +1,7 @@
-// The nine shot models of the calculator and the parameter sets of the table family's seven.
+// The nine shot models of the calculator.
 #pragma once
 
 #include "shot_inputs.h"
-#include "table_shot_model.h"
 
 // Tomahawk group (fields 510, 520).
 ShotResult Tomahawk1W(const ShotInputs& in);
@@ -18,12 +17,3 @@ ShotResult BackSpin3W(const ShotInputs& in);
 // Beam Impact group (fields 730, 740).
 ShotResult BeamImpact6I(const ShotInputs& in);
 ShotResult BeamImpact9I(const ShotInputs& in);
-
-// Parameter sets of the table family (defined in shot_params.cpp).
-extern const ShotModelParams kTomahawk1WParams;
-extern const ShotModelParams kTomahawk2WParams;
-extern const ShotModelParams kTomahawk3WParams;
-extern const ShotModelParams kTomahawk2IParams;
-extern const ShotModelParams kBackSpin1WParams;
-extern const ShotModelParams kBackSpin2WParams;
-extern const ShotModelParams kBackSpin3WParams;

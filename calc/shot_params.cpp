@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "table_shot_model.h"
+
 namespace {
 
 // ---- Tables shared by the Tomahawk models ----
@@ -258,8 +260,6 @@ constexpr ShotModelParams BackSpin3WSet()
     return p;
 }
 
-} // namespace
-
 const ShotModelParams kTomahawk1WParams = Tomahawk1WSet();
 const ShotModelParams kTomahawk2WParams = Tomahawk2WSet();
 const ShotModelParams kTomahawk3WParams = Tomahawk3WSet();
@@ -267,6 +267,8 @@ const ShotModelParams kTomahawk2IParams = Tomahawk2ISet();
 const ShotModelParams kBackSpin1WParams = BackSpin1WSet();
 const ShotModelParams kBackSpin2WParams = BackSpin2WSet();
 const ShotModelParams kBackSpin3WParams = BackSpin3WSet();
+
+} // namespace
 
 ShotResult Tomahawk1W(const ShotInputs& in) { return EvaluateShotModel(in, kTomahawk1WParams); }
 ShotResult Tomahawk2W(const ShotInputs& in) { return EvaluateShotModel(in, kTomahawk2WParams); }

@@ -96,7 +96,7 @@ bool BeyondAbsoluteEnd(const ShotModelParams& p, double d)
     return p.farFromAbsoluteEnd && d >= static_cast<double>(p.weights.pairs[p.weights.count - 1].offset);
 }
 
-// Distance weight W of step 6, before the pull.
+// Distance weight W of the distance d from the distance base, before its pull toward 1.
 double DistanceWeight(const ShotModelParams& p, double d, long long base)
 {
     const WeightPair* pairs = p.weights.pairs;
@@ -193,79 +193,85 @@ ShotResult MakeShotResult(double drift, double shot)
     return result;
 }
 
-ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, ShotTrace* trace)
+namespace {
+
+// What the carry part of an evaluation hands to the drift and shot part.
+struct CarryReading {
+    double wx;    // cross wind, after the wind strength factor
+    double wy;    // along wind
+    double m;     // the wind strength factor M(V)
+    double range; // slant range to the target, sqrt(d^2 + h^2)
+    double hc;    // height correction: the distance weight times the height term
+    double x1;    // sensitivity at the carry that the wind and the height leave
+};
+
+// The wind, the fixed factors, the distance weight and the height correction, then the
+// sensitivity X1 at the carry D1 that they leave. The wind components, the fairway divisor, the
+// strength factor and the height term depend on the inputs alone: only their use binds the order.
+CarryReading ReadCarry(const ShotInputs& in, const ShotModelParams& p, const ShotColumns& table)
 {
-    // Step 1: shot table. Only the rows that are read are computed, each as the full table
-    // would hold it; a power without a carry column reads nothing.
-    double f;
-    if (!CarryFactor(in, p, &f)) {
-        return InvalidShotResult();
-    }
-    const ShotColumns table{&p, f};
-    constexpr int kLast = kShotTableRows - 1;
-    const double c40 = table.C(0);
-    const double c120 = table.C(kLast);
     const double d = in.distance;
     const double h = in.height;
-    const long long fairwayGap = 100LL - in.fairway; // 100 - F, in integers
+    CarryReading c{};
 
-    // Step 2: wind components, cross wind snapped at 90 degrees modulo 180.
-    double wx;
-    double wy;
-    WindComponents(in.direction, in.windPower, &wx, &wy);
+    // Wind components; the cross wind is snapped to zero at 90 degrees modulo 180.
+    WindComponents(in.direction, in.windPower, &c.wx, &c.wy);
 
-    // Step 3: fairway divisor, slant range, power trim. Each square is one multiplication, the
-    // correctly rounded square: the C library's power function is not correctly rounded for every
-    // argument, and an optimising build turns pow(x, 2.0) into x * x, so with it the last digits
-    // would depend on the build.
-    const double ff = 1.0 - static_cast<double>(fairwayGap) * 0.004;
-    const double range = std::sqrt(d * d + h * h);
-    const bool hasTrim = in.power >= kMinShotPower && in.power <= kMaxShotPower;
-    const double k = hasTrim ? p.powerTrim[in.power - kMinShotPower] : 1.0;
+    // Fairway divisor and slant range. Each square is one multiplication, the correctly rounded
+    // square: the C library's power function is not correctly rounded for every argument, and an
+    // optimising build turns pow(x, 2.0) into x * x, so with it the last digits would depend on
+    // the build.
+    const double ff = 1.0 - static_cast<double>(100LL - in.fairway) * 0.004;
+    c.range = std::sqrt(d * d + h * h);
 
-    // Step 4: wind strength factor on the cross wind.
+    // Wind strength factor on the cross wind; a wind power beyond the table takes none.
     const bool inTable = in.windPower >= 0 && in.windPower < static_cast<int>(p.windPowerMul.size());
-    const double m = inTable ? p.windPowerMul[in.windPower] : 1.0;
-    wx = wx * m;
+    c.m = inTable ? p.windPowerMul[in.windPower] : 1.0;
+    c.wx = c.wx * c.m;
 
-    // Step 5: height term.
+    // Height term.
     const double hm = (h * LadderFactor(p.heightLadder, h)) * p.heightScale;
 
-    // Step 6: distance weight, then the pull toward 1.
+    // Distance weight from the distance base, then its pull toward 1.
     const long long base = p.distanceBase == DistanceBase::FromPower
         ? 2LL * in.power - p.distanceBaseOffset
         : -static_cast<long long>(p.distanceBaseOffset);
-    const double weightBeforePull = DistanceWeight(p, d, base);
-    double w = weightBeforePull;
+    double w = DistanceWeight(p, d, base);
     if (BeyondAbsoluteEnd(p, d) || w < 1.0) {
         w = w + (1.0 - w) * p.weightPullUp;
     } else {
         w = w - (w - 1.0) * p.weightPullDown;
     }
+    c.hc = (w * p.weightScale) * hm;
 
-    // Step 7: height correction.
-    const double hc = (w * p.weightScale) * hm;
-
-    // Step 8: carry used to find the sensitivity.
-    const double d1 = ((d - hc) - wy) / ff;
-
-    // Step 9: sensitivity X1 at carry D1, clamped at the table's ends.
-    double x1;
-    if (d1 < c40) {
-        x1 = table.S(0);
-    } else if (d1 >= c120) {
-        x1 = table.S(kLast);
+    // The carry that the height and the along wind leave, and the sensitivity there, clamped at
+    // the table's ends.
+    const double d1 = ((d - c.hc) - c.wy) / ff;
+    constexpr int kLast = kShotTableRows - 1;
+    if (d1 < table.C(0)) {
+        c.x1 = table.S(0);
+    } else if (d1 >= table.C(kLast)) {
+        c.x1 = table.S(kLast);
     } else {
         const int r = RowOf(table, d1, false);
         const double c0 = table.C(r);
         const double c1 = table.C(r + 1);
-        x1 = ((table.S(r + 1) - table.S(r)) / (c1 - c0)) * (d1 - c0) + table.S(r);
+        c.x1 = ((table.S(r + 1) - table.S(r)) / (c1 - c0)) * (d1 - c0) + table.S(r);
     }
+    return c;
+}
 
-    // Step 10: lateral term.
-    const double lateral = (((wx + in.slope) * x1) * p.lateralScale) * LadderFactor(p.lateralLadder, h);
+// The drift from the sensitivity, then the carry that the shot must produce and its shot
+// percentage, and both texts.
+ShotResult DriftAndShot(const ShotInputs& in, const ShotModelParams& p, const ShotColumns& table, const CarryReading& c)
+{
+    const double d = in.distance;
+    const long long fairwayGap = 100LL - in.fairway; // 100 - F, in integers
 
-    // Step 11: growth; the rate is chosen by the distance, the reference carry is C(90).
+    // Lateral term: cross wind plus slope, times the sensitivity.
+    const double lateral = (((c.wx + in.slope) * c.x1) * p.lateralScale) * LadderFactor(p.lateralLadder, in.height);
+
+    // Growth and drift; the rate is chosen by the distance, the reference carry is C(90).
     const double c90 = table.C(90 - kFirstShotPercent);
     const double c95 = table.C(95 - kFirstShotPercent);
     double rate;
@@ -276,24 +282,25 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
     } else {
         rate = p.growthRates[2];
     }
-    const double g = (range - c90) * rate + 1.0;
-
-    // Step 12: drift.
+    const double g = (c.range - c90) * rate + 1.0;
     const double drift = (g * lateral) * p.driftScale;
 
-    // Step 13: carry the shot must produce; the height correction enters with the other sign.
-    double along = g * x1;
+    // Carry the shot must produce; the height correction enters with the other sign than in D1.
+    double along = g * c.x1;
     if (p.windMulOnAlongWind) {
-        along = along * m;
+        along = along * c.m;
     }
-    along = (along * wy) * p.alongWindFactor;
-    const double d2 = ((hc + d) - along) * k;
+    along = (along * c.wy) * p.alongWindFactor;
+    const bool hasTrim = in.power >= kMinShotPower && in.power <= kMaxShotPower;
+    const double k = hasTrim ? p.powerTrim[in.power - kMinShotPower] : 1.0;
+    const double d2 = ((c.hc + d) - along) * k;
 
-    // Step 14: shot percentage X2 at carry D2, clamped to 40..120.
+    // Shot percentage X2 at carry D2, clamped to 40..120.
+    constexpr int kLast = kShotTableRows - 1;
     double x2;
-    if (d2 <= c40) {
+    if (d2 <= table.C(0)) {
         x2 = table.X(0);
-    } else if (d2 >= c120) {
+    } else if (d2 >= table.C(kLast)) {
         x2 = table.X(kLast);
     } else {
         const int r = RowOf(table, d2, true);
@@ -301,13 +308,13 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
         x2 = (d2 - c0) / (table.C(r + 1) - c0) + table.X(r);
     }
 
-    // Step 15: fairway (and for Back Spin, power) correction of the shot.
-    double q = 0.0;
+    // Fairway (and for Back Spin, power) correction of the shot.
     double shot;
     if (p.shotRule == ShotRule::FairwayRate) {
         shot = static_cast<double>(fairwayGap) * p.fairwayShotRate + x2;
     } else {
         const long long powerGap = static_cast<long long>(p.powerCorrectionBase) - in.power;
+        double q = 0.0;
         if (p.powerCorrection == PowerCorrection::IntegerQuotient) {
             q = static_cast<double>(powerGap / p.qDivisor);
         } else if (p.powerCorrection == PowerCorrection::DoubleRate) {
@@ -315,12 +322,19 @@ ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p, Sho
         }
         shot = ((x2 * p.shotSlope - p.shotOffset) * static_cast<double>(fairwayGap) + q) + x2;
     }
-
-    if (trace != nullptr) {
-        *trace = ShotTrace{wx, wy, m, ff, range, k, hm, base, weightBeforePull, w, hc,
-                           d1, x1, lateral, g, rate, drift, d2, x2, q, shot};
-    }
-
-    // Step 16: texts.
     return MakeShotResult(drift, shot);
+}
+
+} // namespace
+
+ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& p)
+{
+    // Only the rows of the shot table that are read are computed, each as the full table would
+    // hold it; a power without a carry column reads nothing.
+    double f;
+    if (!CarryFactor(in, p, &f)) {
+        return InvalidShotResult();
+    }
+    const ShotColumns table{&p, f};
+    return DriftAndShot(in, p, table, ReadCarry(in, p, table));
 }

@@ -137,17 +137,10 @@ struct ShotModelParams {
     double qRate = 0;
 };
 
-// Intermediate values of one evaluation, for tests and diagnosis. WX is the cross wind after
-// the wind strength factor M; W0 the distance weight before the pull, W after it.
-struct ShotTrace {
-    double WX, WY, M, FF, R, K, HM;
-    long long B;
-    double W0, W, HC, D1, X1, L, G, rate, drift, D2, X2, q, shot;
-};
-
-// Runs the family's sixteen steps with one parameter set; trace, when given, receives the steps' values.
+// Evaluates the family's member of this parameter set: the sensitivity at the carry that the wind
+// and the height leave, the drift, then the shot percentage of the carry the shot must produce.
 // A power without a carry column gives an invalid result (see ShotResult) and reads no table.
-ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& params, ShotTrace* trace = nullptr);
+ShotResult EvaluateShotModel(const ShotInputs& in, const ShotModelParams& params);
 
 // Height factor of a ladder for height h (NaN takes the last factor).
 double LadderFactor(const HeightLadder& ladder, double h);

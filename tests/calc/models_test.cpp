@@ -11,6 +11,7 @@
 #include "panel_inputs.h"
 #include "shot_models.h"
 #include "situations.h"
+#include "table_shot_model.h"
 
 namespace {
 
@@ -90,10 +91,13 @@ TEST(ShotModelInputs, BeyondEveryTable)
         }
         EXPECT_EQ(std::make_pair(model(Inputs(30, INT_MIN, INT_MIN, 200, 3, 45, 1)).valid,
                                  model(Inputs(30, INT_MAX, INT_MAX, 200, 3, 45, 1)).valid), std::make_pair(true, true));
+        // A wind power beyond the strength table leaves the cross wind as it is: at direction 0
+        // (no along wind) wind V with slope 0 is wind 1 with slope V - 1.
+        for (int v : {-5, 10}) {
+            const ShotResult beyond = model(Inputs(30, 100, v, 200, 3, 0, 0)), one = model(Inputs(30, 100, 1, 200, 3, 0, v - 1));
+            EXPECT_EQ(std::make_pair(beyond.drift, beyond.shot), std::make_pair(one.drift, one.shot)) << v;
+        }
     }
-    ShotTrace t; // a wind power beyond the strength table leaves the cross wind as it is
-    EvaluateShotModel(Inputs(30, 100, 10, 200, 0, 0, 0), kTomahawk1WParams, &t);
-    EXPECT_EQ(t.M, 1.0);
 }
 
 // 429586.7296 * 10000 is 2^32 + 900000, whose low 32 bits snap; 214830 = 90 + 180 * 1193 passes
