@@ -40,43 +40,38 @@ constexpr HeightLadder kBeamHeightLadder = Ladder(kBeamHeightRungs, 2.0);
 // c1 along wind, c2 drift, c3 ring drift, c4 ring reach (36/35, 57/55), c5 fairway, the column.
 constexpr BeamImpactParams k6I = {0.01, 0.0092, 0.9722222222222223, 1.0285714285714285, 0.01, 0};
 constexpr BeamImpactParams k9I = {0.015, 0.013800000000000002, 0.9649122807017544, 1.0363636363636364, 0.0085, 1};
-// Checked where they are written: the ring's drift factor is the reciprocal of its reach factor,
-// the rates are small and the columns are the irons' own.
-static_assert(k6I.ringDriftFactor == 1.0 / k6I.ringReachFactor && k9I.ringDriftFactor == 1.0 / k9I.ringReachFactor &&
-                  k6I.alongWindRate < 0.1 && k6I.driftRate < 0.1 && k9I.driftRate < 0.1 && k6I.carryColumn == 0 &&
-                  k9I.carryColumn == 1,
-              "Beam Impact parameters in their places");
 
-// Runs the Beam Impact steps with one iron's parameters.
+// The Beam Impact result of one iron: the drift from the ground distance, then the shot
+// percentage of the carry the shot must produce, looked up in the iron's reach column.
 ShotResult EvaluateBeamImpact(const ShotInputs& in, const BeamImpactParams& p)
 {
     const double d = in.distance;
     const double h = in.height;
 
-    // Step 1: wind components (cross wind snapped at 90 degrees modulo 180).
+    // Wind components (cross wind snapped at 90 degrees modulo 180).
     double wx;
     double wy;
     WindComponents(in.direction, in.windPower, &wx, &wy);
 
-    // Step 2: adjusted height.
+    // Height adjusted by its ladder.
     const double ha = h * LadderFactor(kBeamHeightLadder, h);
 
-    // Step 3: ground distance.
+    // Ground distance.
     const double a = d - ha;
 
-    // Step 4: along-wind correction.
+    // Along-wind correction, in yards.
     const double t = (a * wy) * p.alongWindRate;
 
-    // Step 5: drift.
+    // Drift: the ground distance less the along-wind correction, times cross wind plus slope.
     double drift = ((a - t) * (wx + in.slope)) * p.driftRate;
     if (in.crimsonRing) {
         drift = drift * p.ringDriftFactor;
     }
 
-    // Step 6: effective carry; the height enters with the opposite sign to step 3.
+    // Effective carry; the height enters with the opposite sign to the ground distance.
     const double e = (ha + d) - t;
 
-    // Step 7: this run's copy of the iron's carry column, scaled for the ring.
+    // This run's copy of the iron's carry column, scaled for the ring.
     double y[kReachRows];
     for (int i = 0; i < kReachRows; ++i) {
         y[i] = kReachCarry[i][p.carryColumn];
@@ -85,7 +80,7 @@ ShotResult EvaluateBeamImpact(const ShotInputs& in, const BeamImpactParams& p)
         }
     }
 
-    // Step 8: table percentage. Beyond the table: 110; at or below zero carry: the carry itself.
+    // Table percentage. Beyond the table: 110; at or below zero carry: the carry itself.
     // Otherwise the row i with y[i] < e <= y[i + 1]; a NaN carry takes the last row and stays NaN.
     double pct;
     if (e >= y[kReachRows - 1]) {
@@ -103,11 +98,10 @@ ShotResult EvaluateBeamImpact(const ShotInputs& in, const BeamImpactParams& p)
         pct = pct + static_cast<double>(5 * i);
     }
 
-    // Step 9: fairway correction, 100 - F formed in integers.
+    // Fairway correction, 100 - F formed in integers.
     const double fairwayGap = static_cast<double>(100LL - in.fairway);
     const double shot = (pct * p.fairwayShotFactor) * fairwayGap + pct;
 
-    // Step 10: texts.
     return MakeShotResult(drift, shot);
 }
 

@@ -50,14 +50,14 @@ char* DecimalText(double value, char* buffer)
         return buffer;
     }
 
-    // Step 1: sign. Negative zero is not below zero and gets none.
+    // The sign. Negative zero is not below zero and gets none.
     double v = value;
     if (v < 0) {
         *out++ = '-';
         v = -v;
     }
 
-    // Step 2: zero.
+    // Zero is the one character 0.
     if (v == 0) {
         std::strcpy(buffer, "0");
         return buffer;
@@ -69,11 +69,11 @@ char* DecimalText(double value, char* buffer)
         return buffer;
     }
 
-    // Step 3: decimal exponent from the double log10, truncated (finite v: -324..308).
+    // Decimal exponent from the double log10, truncated (finite v: -324..308).
     const int e = static_cast<int>(std::floor(std::log10(v)));
 
     if (!(v < 1)) {
-        // Step 4: n integer digits.
+        // n integer digits.
         const int n = e + 1;
         double x = v;
         for (int i = 0; i < n - 1; ++i) {
@@ -89,7 +89,7 @@ char* DecimalText(double value, char* buffer)
             out = WriteDigits(x, n + 6, out, n + 1);
         }
     } else {
-        // Step 5: k is the position of the first non-zero decimal.
+        // k is the position of the first non-zero decimal.
         const int k = -e;
         double x = v;
         for (int i = 0; i < k; ++i) {
@@ -112,7 +112,7 @@ char* DecimalText(double value, char* buffer)
         }
     }
 
-    // Step 6: terminator.
+    // The terminator.
     *out = '\0';
     return buffer;
 }

@@ -26,6 +26,90 @@ std::string OptionName(std::string_view name)
     return "--" + std::string(name);
 }
 
+// One "--name" or "--name=VALUE" argument.
+struct Argument {
+    std::string_view name;
+    bool inlineValue;            // the "--name=VALUE" form
+    std::string_view inlineText; // its VALUE
+};
+
+Argument SplitArgument(std::string_view arg)
+{
+    const std::size_t equals = arg.find('=');
+    if (equals == std::string_view::npos) {
+        return {arg.substr(2), false, {}};
+    }
+    return {arg.substr(2, equals - 2), true, arg.substr(equals + 1)};
+}
+
+bool TakesNoValue(const Argument& a, std::string& error)
+{
+    if (a.inlineValue) {
+        error = OptionName(a.name) + " takes no value (given " + QuoteForMessage(a.inlineText) + ")";
+        return false;
+    }
+    return true;
+}
+
+// Takes an option that chooses the mode; help and version end the reading (finished), whatever
+// follows them. False with error on rejection.
+bool TakeModeOption(ModeOption mode, const Argument& a, CliOptions& result, bool& csv, bool& finished,
+                    std::string& error)
+{
+    if (!TakesNoValue(a, error)) {
+        return false;
+    }
+    if (mode == ModeOption::Help || mode == ModeOption::Version) {
+        result = CliOptions();
+        result.mode = (mode == ModeOption::Help) ? CliMode::Help : CliMode::Version;
+        finished = true;
+        return true;
+    }
+    bool& flag = (mode == ModeOption::Json) ? result.json : csv;
+    if (flag) {
+        error = OptionName(a.name) + " is given twice";
+        return false;
+    }
+    flag = true;
+    return true;
+}
+
+// Takes an input of the panel: a flag, or a value inline or in the next argument (i then moves on
+// to it); a distance may be a sweep. False with error on rejection.
+bool TakeInputOption(const PanelInput& field, const Argument& a, int argc, const char* const* argv, int& i,
+                     CliOptions& result, std::string& error)
+{
+    if (field.kind == InputKind::Check) {
+        if (!TakesNoValue(a, error)) {
+            return false;
+        }
+        result.panel.*field.ticked = true;
+        return true;
+    }
+    std::string_view value = a.inlineText;
+    if (!a.inlineValue) {
+        if (i + 1 >= argc || argv[i + 1] == nullptr) {
+            error = OptionName(a.name) + " needs a value; accepted are " + DescribeAccepted(field);
+            return false;
+        }
+        value = argv[++i];
+    }
+    std::string problem;
+    if (field.id == IDC_DISTANCE && IsSweepText(value)) {
+        if (!ParseSweep(value, result.sweep, problem)) {
+            error = OptionName(a.name) + " " + QuoteForMessage(value) + ": " + problem;
+            return false;
+        }
+        result.mode = CliMode::Sweep;
+        return true;
+    }
+    if (!ApplyInputField(field, value, result.panel, problem)) {
+        error = OptionName(a.name) + " " + QuoteForMessage(value) + ": " + problem;
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 bool ParseOptions(int argc, const char* const* argv, CliOptions& options, std::string& error)
@@ -41,78 +125,38 @@ bool ParseOptions(int argc, const char* const* argv, CliOptions& options, std::s
                     QuoteForMessage(arg) + "; see --help";
             return false;
         }
-        // Step 1: the name and, in the "--name=VALUE" form, the value.
-        const std::size_t equals = arg.find('=');
-        const std::string_view name = arg.substr(2, equals == std::string_view::npos ? std::string_view::npos : equals - 2);
-        const bool inlineValue = equals != std::string_view::npos;
-        const std::string_view inlineText = inlineValue ? arg.substr(equals + 1) : std::string_view();
-
-        // Step 2: the options that choose the mode.
-        const ModeOption mode = FindModeOption(name);
+        const Argument a = SplitArgument(arg);
+        const ModeOption mode = FindModeOption(a.name);
         if (mode != ModeOption::None) {
-            if (inlineValue) {
-                error = OptionName(name) + " takes no value (given " + QuoteForMessage(inlineText) + ")";
+            bool finished = false;
+            if (!TakeModeOption(mode, a, result, csv, finished, error)) {
                 return false;
             }
-            if (mode == ModeOption::Help || mode == ModeOption::Version) {
-                options = CliOptions();
-                options.mode = (mode == ModeOption::Help) ? CliMode::Help : CliMode::Version;
+            if (finished) {
+                options = result;
                 return true;
             }
-            bool& flag = (mode == ModeOption::Json) ? result.json : csv;
-            if (flag) {
-                error = OptionName(name) + " is given twice";
-                return false;
-            }
-            flag = true;
             continue;
         }
-
-        // Step 3: an input of the panel, each at most once.
-        const PanelInput* field = FindPanelInput(name);
+        // An input of the panel, each at most once.
+        const PanelInput* field = FindPanelInput(a.name);
         if (field == nullptr) {
-            error = "unknown option " + QuoteForMessage(arg.substr(0, inlineValue ? equals : arg.size())) + "; see --help";
+            error = "unknown option " + QuoteForMessage(OptionName(a.name)) + "; see --help";
             return false;
         }
         const std::size_t index = InputIndex(*field);
         if (seen[index]) {
-            error = OptionName(name) + " is given twice";
+            error = OptionName(a.name) + " is given twice";
             return false;
         }
         seen[index] = true;
         anyInput = true;
-        if (field->kind == InputKind::Check) {
-            if (inlineValue) {
-                error = OptionName(name) + " takes no value (given " + QuoteForMessage(inlineText) + ")";
-                return false;
-            }
-            result.panel.*field->ticked = true;
-            continue;
-        }
-        std::string_view value = inlineText;
-        if (!inlineValue) {
-            if (i + 1 >= argc || argv[i + 1] == nullptr) {
-                error = OptionName(name) + " needs a value; accepted are " + DescribeAccepted(*field);
-                return false;
-            }
-            value = argv[++i];
-        }
-        std::string problem;
-        if (field->id == IDC_DISTANCE && IsSweepText(value)) {
-            if (!ParseSweep(value, result.sweep, problem)) {
-                error = OptionName(name) + " " + QuoteForMessage(value) + ": " + problem;
-                return false;
-            }
-            result.mode = CliMode::Sweep;
-            continue;
-        }
-        if (!ApplyInputField(*field, value, result.panel, problem)) {
-            error = OptionName(name) + " " + QuoteForMessage(value) + ": " + problem;
+        if (!TakeInputOption(*field, a, argc, argv, i, result, error)) {
             return false;
         }
     }
 
-    // Step 4: batch mode takes its inputs from standard input only.
+    // Batch mode takes its inputs from standard input only.
     if (csv) {
         if (anyInput || result.json) {
             error = "--csv reads every input from standard input; it takes no other option";

@@ -55,7 +55,7 @@ bool IsSweepText(std::string_view value)
 
 bool ParseSweep(std::string_view value, SweepRange& range, std::string& problem)
 {
-    // Step 1: split into the three parts, each read exactly.
+    // Split into the three parts, each read exactly.
     const std::size_t first = value.find(':');
     const std::size_t second = (first == std::string_view::npos) ? first : value.find(':', first + 1);
     SweepRange s;
@@ -67,9 +67,9 @@ bool ParseSweep(std::string_view value, SweepRange& range, std::string& problem)
         problem = "a sweep is FROM:TO:STEP, each 1 to 8 characters of digits with at most one '.'";
         return false;
     }
-    // Step 2: every distance has the decimals of FROM and STEP at most.
+    // Every distance has the decimals of FROM and STEP at most.
     s.decimals = fromDecimals > stepDecimals ? fromDecimals : stepDecimals;
-    // Step 3: the range must give between 1 and kSweepMaxLines distances.
+    // The range must give between 1 and kSweepMaxLines distances.
     if (s.step <= 0) {
         problem = "STEP must be above 0";
         return false;
@@ -84,7 +84,7 @@ bool ParseSweep(std::string_view value, SweepRange& range, std::string& problem)
                   " are allowed";
         return false;
     }
-    // Step 4: the longest text is the last one; the panel reads at most 8 characters.
+    // The longest text is the last one; the panel reads at most 8 characters.
     const std::string last = SweepDistanceText(s, count - 1);
     if (last.size() > kPartMax) {
         problem = "the distance " + last + " would be longer than 8 characters";
