@@ -3,7 +3,6 @@
 
 #include <climits>
 #include <cstring>
-#include <iterator>
 
 #include "field_parse.h"
 #include "panel_inputs.h"
@@ -25,12 +24,6 @@ FieldText CutField(const std::string& text)
     field.text[kFieldTextMax] = '\0';
     return field;
 }
-
-// Fairway percentages of the radios, in the order they are tested.
-constexpr int kFairwayPercents[] = {100, 95, 90, 85, 80, 75};
-
-// Fairway when no radio is checked (the panel never allows it): the window's initial 100 %.
-constexpr int kFairwayWhenNoneChecked = 100;
 
 GroupOutcome Cleared()
 {
@@ -67,11 +60,13 @@ ShotInputs ReadShotInputs(const PanelReading& panel)
 {
     ShotInputs in;
 
-    // Fairway: the first checked radio, then 2 less in rain or snow.
-    in.fairway = kFairwayWhenNoneChecked;
-    for (std::size_t i = 0; i < std::size(kFairwayPercents); ++i) {
+    // Fairway: the percentage that the first checked radio's item names, then 2 less in rain or
+    // snow. With no radio checked (the panel never allows it) the start-up radio's.
+    static const PanelInput& fairways = *FindPanelInput("fairway");
+    in.fairway = ParseFieldInt(fairways.start);
+    for (int i = 0; i < fairways.itemCount; ++i) {
         if (panel.fairway & (1u << i)) {
-            in.fairway = kFairwayPercents[i];
+            in.fairway = ParseFieldInt(fairways.items[i]);
             break;
         }
     }

@@ -19,8 +19,6 @@ constexpr const char* kIrons[] = {"6I", "9I"};
 static_assert(IDC_FAIRWAY_75 == IDC_FAIRWAY_100 + 5 * kRadioStep && IDC_BEAM_9I == IDC_BEAM_6I + kRadioStep,
               "the radios of a group lie kRadioStep apart");
 
-using R = PanelReading;
-
 // ---- The factories: one per kind, each taking what that kind reads. ----
 
 // What every input has.
@@ -54,7 +52,7 @@ constexpr PanelInput WithItems(PanelInput input, const char* const (&items)[N], 
 
 // A drop-down list of items, at start when the program starts.
 template <std::size_t N>
-constexpr PanelInput List(const char* name, int id, std::string R::*text, const char* const (&items)[N],
+constexpr PanelInput List(const char* name, int id, std::string PanelReading::*text, const char* const (&items)[N],
                           const char* start, SettingKey stored, const char* meaning)
 {
     PanelInput input = Stored(WithItems(Input(InputKind::List, name, id, meaning), items, start), stored);
@@ -63,8 +61,8 @@ constexpr PanelInput List(const char* name, int id, std::string R::*text, const 
 }
 
 // An edit field whose typing passes filter, holding start when the program starts.
-constexpr PanelInput Text(const char* name, int id, std::string R::*text, CharFilter filter, const char* start,
-                          SettingKey stored, const char* meaning)
+constexpr PanelInput Text(const char* name, int id, std::string PanelReading::*text, CharFilter filter,
+                          const char* start, SettingKey stored, const char* meaning)
 {
     PanelInput input = Stored(Input(InputKind::Text, name, id, meaning), stored);
     input.text = text;
@@ -74,7 +72,7 @@ constexpr PanelInput Text(const char* name, int id, std::string R::*text, CharFi
 }
 
 // A check box, unticked when the program starts and not stored.
-constexpr PanelInput Check(const char* name, int id, bool R::*ticked, const char* meaning)
+constexpr PanelInput Check(const char* name, int id, bool PanelReading::*ticked, const char* meaning)
 {
     PanelInput input = Input(InputKind::Check, name, id, meaning);
     input.ticked = ticked;
@@ -82,7 +80,7 @@ constexpr PanelInput Check(const char* name, int id, bool R::*ticked, const char
 }
 
 // A stored check box: words[1] is stored when it is ticked, words[0] (also the default) when not.
-constexpr PanelInput Check(const char* name, int id, bool R::*ticked, const char* const (&words)[2],
+constexpr PanelInput Check(const char* name, int id, bool PanelReading::*ticked, const char* const (&words)[2],
                            SettingKey stored, const char* meaning)
 {
     return Stored(WithItems(Check(name, id, ticked, meaning), words, words[0]), stored);
@@ -90,7 +88,7 @@ constexpr PanelInput Check(const char* name, int id, bool R::*ticked, const char
 
 // A group of radios, one per item from id on, kRadioStep apart, start checked; not stored.
 template <std::size_t N>
-constexpr PanelInput Radios(const char* name, int id, unsigned R::*checked, const char* const (&items)[N],
+constexpr PanelInput Radios(const char* name, int id, unsigned PanelReading::*checked, const char* const (&items)[N],
                             const char* start, const char* meaning)
 {
     PanelInput input = WithItems(Input(InputKind::Radios, name, id, meaning), items, start);
@@ -99,7 +97,7 @@ constexpr PanelInput Radios(const char* name, int id, unsigned R::*checked, cons
 }
 
 // A stored pair of radios: the second item is stored when the second radio is checked.
-constexpr PanelInput RadioPair(const char* name, int id, unsigned R::*checked, const char* const (&items)[2],
+constexpr PanelInput RadioPair(const char* name, int id, unsigned PanelReading::*checked, const char* const (&items)[2],
                                const char* start, SettingKey stored, const char* meaning)
 {
     return Stored(Radios(name, id, checked, items, start, meaning), stored);
@@ -107,22 +105,22 @@ constexpr PanelInput RadioPair(const char* name, int id, unsigned R::*checked, c
 
 // The inputs in the panel's creation order, which is also the order the settings file keeps.
 constexpr PanelInput kInputs[] = {
-    List("power", IDC_POWER, &R::power, kPowers, "25", {"Chara", "Power"}, "character power"),
-    List("spin", IDC_SPIN, &R::spin, kSpins, "7", {"Chara", "Spin"}, "character spin"),
-    List("club", IDC_CLUB, &R::club, kClubs, "1W", {"Chara", "Club"}, "club"),
-    Check("ring", IDC_CRIMSON_RING, &R::crimsonRing, kRingWords, {"Chara", "CrimsonRing"}, "Crimson Ring"),
-    Check("rain", IDC_RAIN, &R::rain, "Rain / Snow"),
-    Radios("fairway", IDC_FAIRWAY_100, &R::fairway, kFairways, "100", "fairway percent"),
-    List("wind", IDC_WIND_POWER, &R::windPower, kWinds, "1", {"Situation", "WindPower"}, "wind power"),
-    Text("distance", IDC_DISTANCE, &R::distance, CharFilter::Unsigned, "230", {"Situation", "Distance"},
+    List("power", IDC_POWER, &PanelReading::power, kPowers, "25", {"Chara", "Power"}, "character power"),
+    List("spin", IDC_SPIN, &PanelReading::spin, kSpins, "7", {"Chara", "Spin"}, "character spin"),
+    List("club", IDC_CLUB, &PanelReading::club, kClubs, "1W", {"Chara", "Club"}, "club"),
+    Check("ring", IDC_CRIMSON_RING, &PanelReading::crimsonRing, kRingWords, {"Chara", "CrimsonRing"}, "Crimson Ring"),
+    Check("rain", IDC_RAIN, &PanelReading::rain, "Rain / Snow"),
+    Radios("fairway", IDC_FAIRWAY_100, &PanelReading::fairway, kFairways, "100", "fairway percent"),
+    List("wind", IDC_WIND_POWER, &PanelReading::windPower, kWinds, "1", {"Situation", "WindPower"}, "wind power"),
+    Text("distance", IDC_DISTANCE, &PanelReading::distance, CharFilter::Unsigned, "230", {"Situation", "Distance"},
          "distance, yards"),
-    Text("height", IDC_HEIGHT, &R::height, CharFilter::Signed, "0", {"Situation", "Height"},
+    Text("height", IDC_HEIGHT, &PanelReading::height, CharFilter::Signed, "0", {"Situation", "Height"},
          "height difference, metres"),
-    Text("direction", IDC_DIRECTION, &R::direction, CharFilter::Signed, "0", {"Situation", "Direction"},
+    Text("direction", IDC_DIRECTION, &PanelReading::direction, CharFilter::Signed, "0", {"Situation", "Direction"},
          "wind direction, degrees").MirroredIn(IDC_NAV_DIRECTION),
-    Text("slope", IDC_SLOPE, &R::slope, CharFilter::Signed, "0", {"Situation", "Slope"}, "slope")
+    Text("slope", IDC_SLOPE, &PanelReading::slope, CharFilter::Signed, "0", {"Situation", "Slope"}, "slope")
         .MirroredIn(IDC_NAV_SLOPE),
-    RadioPair("beam", IDC_BEAM_6I, &R::beam, kIrons, "6I", {"Beam", "Club"}, "Beam Impact iron"),
+    RadioPair("beam", IDC_BEAM_6I, &PanelReading::beam, kIrons, "6I", {"Beam", "Club"}, "Beam Impact iron"),
 };
 
 char FoldCase(char c)

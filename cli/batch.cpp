@@ -12,9 +12,6 @@
 
 namespace {
 
-// Output is collected and written in pieces of about this size.
-constexpr std::size_t kFlushSize = 64 * 1024;
-
 // The columns named by the header, or why the header cannot be used.
 struct Header {
     std::vector<const PanelInput*> columns;
@@ -112,7 +109,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out)
     BatchSummary summary;
     LineReader reader(in, kBatchMaxLine);
     std::string buffer = std::string(kCsvOutputHeader) + "\n";
-    buffer.reserve(kFlushSize + kBatchMaxLine);
+    buffer.reserve(kStreamPieceSize + kBatchMaxLine);
 
     std::string_view line;
     bool tooLong = false;
@@ -146,7 +143,7 @@ BatchSummary RunBatch(std::istream& in, std::ostream& out)
             ++summary.rejected;
             AppendErrorRow(buffer, reader.LineNumber(), error);
         }
-        if (buffer.size() >= kFlushSize && !Flush(out, buffer)) {
+        if (buffer.size() >= kStreamPieceSize && !Flush(out, buffer)) {
             summary.writeFailed = true;
             return summary;
         }

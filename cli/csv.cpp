@@ -4,13 +4,6 @@
 #include <cstring>
 #include <ios>
 
-namespace {
-
-// Size of one read from the input stream.
-constexpr std::size_t kChunkSize = 64 * 1024;
-
-} // namespace
-
 bool SplitCsvLine(std::string_view line, std::vector<std::string_view>& cells, std::string& scratch,
                   std::string& error)
 {
@@ -85,7 +78,7 @@ void AppendCsvCell(std::string& out, std::string_view text)
 }
 
 LineReader::LineReader(std::istream& in, std::size_t maxLine)
-    : source_(in.rdbuf()), maxLine_(maxLine), chunk_(kChunkSize)
+    : source_(in.rdbuf()), maxLine_(maxLine), chunk_(kStreamPieceSize)
 {
     if (source_ == nullptr) {
         atEnd_ = true;

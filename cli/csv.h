@@ -7,6 +7,10 @@
 #include <string_view>
 #include <vector>
 
+// vkcalc reads its input and writes its output in pieces of about this size: few system calls,
+// and memory that stays flat whatever the number of rows.
+constexpr std::size_t kStreamPieceSize = 64 * 1024;
+
 // Splits one CSV line (without its line end) into cells. A cell that starts with '"' is quoted:
 // it ends at the next lone '"', and "" inside stands for one '"'; a '"' inside an unquoted cell
 // is an ordinary character. The cells view line, or scratch for quoted cells; they stay valid

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "batch.h"
+#include "csv.h"
 #include "dispatch.h"
 #include "format.h"
 #include "input_fields.h"
@@ -13,12 +14,8 @@
 
 namespace {
 
-// Sheet lines are written in pieces of about this size.
-constexpr std::size_t kFlushSize = 64 * 1024;
-
-// Column of the explanations in the help, and its line width.
+// Column of the explanations in the help.
 constexpr std::size_t kHelpIndent = 22;
-constexpr std::size_t kHelpWidth = 79;
 
 std::string HelpText()
 {
@@ -51,16 +48,16 @@ std::string HelpText()
         "  --csv               batch: CSV from standard input to standard output. The\n"
         "                      header names any of these columns in any order (ring\n"
         "                      and rain are 0 or 1; a missing column takes the start-up\n"
-        "                      value):\n";
-    std::string columns;
-    for (const PanelInput* input : OptionInputs()) {
-        columns += (columns.empty() ? "" : ",") + std::string(input->name);
-    }
-    AppendWrappedList(text, columns, kHelpIndent, kHelpWidth);
-    text += "                      A row is one line: a quoted cell holds no line break.\n";
-    text += "                      The output has the columns:\n";
-    AppendWrappedList(text, kCsvOutputHeader, kHelpIndent, kHelpWidth);
-    text +=
+        "                      value):\n"
+        "                      club,power,spin,ring,fairway,rain,wind,distance,height,\n"
+        "                      direction,slope,beam\n"
+        "                      A row is one line: a quoted cell holds no line break.\n"
+        "                      The output has the columns:\n"
+        "                      tomahawk_drift,tomahawk_shot,backspin_drift,\n"
+        "                      backspin_shot,beam_drift,beam_shot,tomahawk_drift_value,\n"
+        "                      tomahawk_shot_value,backspin_drift_value,\n"
+        "                      backspin_shot_value,beam_drift_value,beam_shot_value,\n"
+        "                      error\n"
         "\n"
         "  --help              print this help\n"
         "  --version           print the version\n"
@@ -115,7 +112,7 @@ int RunSweep(const CliOptions& options, std::ostream& out, std::ostream& err)
         } else {
             AppendSweepLine(text, panel.distance, outcome);
         }
-        if (text.size() >= kFlushSize) {
+        if (text.size() >= kStreamPieceSize) {
             if (!Write(out, text)) {
                 return Finish(false, err);
             }
@@ -167,27 +164,6 @@ int RunChecked(int argc, const char* const* argv, std::istream& in, std::ostream
 }
 
 } // namespace
-
-void AppendWrappedList(std::string& text, std::string_view list, std::size_t indent, std::size_t width)
-{
-    const std::size_t room = width - indent;
-    std::size_t start = 0;
-    while (start < list.size()) {
-        std::size_t stop = list.size();
-        if (stop - start > room) {
-            // After the last comma that fits, or else after the first one, so that every line takes something.
-            std::size_t comma = list.rfind(',', start + room - 1);
-            if (comma == std::string_view::npos || comma < start) {
-                comma = list.find(',', start);
-            }
-            stop = comma == std::string_view::npos ? list.size() : comma + 1;
-        }
-        text.append(indent, ' ');
-        text.append(list.data() + start, stop - start);
-        text += '\n';
-        start = stop;
-    }
-}
 
 int RunVkcalc(int argc, const char* const* argv, std::istream& in, std::ostream& out, std::ostream& err)
 {

@@ -1,5 +1,5 @@
-// Tests of vkcalc: its invocations with their exact answers, failures of the system, the batch's
-// line reading and the help's wrapping.
+// Tests of vkcalc: its invocations with their exact answers, failures of the system and the
+// batch's line reading.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -224,28 +224,6 @@ TEST(Batch, LinesAcrossReadChunks)
         lines.push_back(std::string(line) + (tooLong ? "!" : ""));
     EXPECT_EQ(lines, expected);
     EXPECT_EQ(reader.LineNumber(), expected.size());
-}
-
-// Lists broken after the last comma that fits in 6 characters; an item longer than that gets a
-// line of its own.
-TEST(Vkcalc, HelpListsWrapAfterCommas)
-{
-    const struct {
-        const char* list;
-        const char* lines;
-    } cases[] = {
-        {"", ""},
-        {"ab,cd,ef", "  ab,cd,\n  ef\n"},
-        {"ab,cde", "  ab,cde\n"},
-        {"abcdefghij", "  abcdefghij\n"},
-        {"abcdefghij,k", "  abcdefghij,\n  k\n"},
-        {"ab,cdefghijk,l,m", "  ab,\n  cdefghijk,\n  l,m\n"},
-    };
-    for (const auto& c : cases) {
-        std::string text;
-        AppendWrappedList(text, c.list, 2, 8);
-        EXPECT_EQ(text, c.lines) << c.list;
-    }
 }
 
 } // namespace
