@@ -55,22 +55,6 @@ TEST(DecimalText, ValuesTheirTextsAndBothCuts)
     }
 }
 
-TEST(FieldParse, IntegerTexts)
-{
-    const struct {
-        const char* text;
-        int value;
-    } rows[] = {
-        {"30", 30},        {"-7", -7},     {"+12", 12},   {"  25", 25},  {"\t\n\v\f\r9", 9},
-        {"85.5abc", 85},   {"1e3", 1},     {"abc", 0},    {"", 0},       {"-", 0},
-        {"+-3", 0},        {"- 3", 0},     {"007", 7},    {"0x1A", 0},   {"99999999", 99999999},
-        {"2147483647", INT_MAX},           {"2147483648", INT_MAX},      {"99999999999999999999", INT_MAX},
-        {"-2147483648", INT_MIN},          {"-2147483649", INT_MIN},     {"-99999999999999999999", INT_MIN},
-    };
-    for (const auto& row : rows)
-        EXPECT_EQ(ParseFieldInt(row.text), row.value) << '"' << row.text << '"';
-}
-
 // The forms the C library reads but a field does not: words and hexadecimal.
 TEST(FieldParse, DecimalTextsTheCLibraryReadsOtherwise)
 {
@@ -79,33 +63,35 @@ TEST(FieldParse, DecimalTextsTheCLibraryReadsOtherwise)
     EXPECT_FALSE(std::signbit(ParseFieldDouble("nan")));
 }
 
-// Over the characters of decimal notation the C library's conversion reads the same leading
-// number, to the bit: it is the reference for the field texts below (signs, points, exponents,
-// trailing text, overflow), the borders of the exact one-operation path (2^53, 10^22), the ends
-// of the double range, and random texts.
-TEST(FieldParse, SameDoubleAsTheCLibrary)
+// Over the characters of decimal notation the C library's conversions read the same leading
+// number, to the bit, and the same integer clamped to the int range: they are the reference for
+// the field texts below (no text, white space, trailing text, the int borders, the borders of the
+// exact one-operation path (2^53, 10^22), the ends of the double range) and random texts.
+TEST(FieldParse, SameNumbersAsTheCLibrary)
 {
-    auto same = [](const char* text) {
+    auto differences = [](const char* text) {
         char* end = nullptr;
         double expected = std::strtod(text, &end);
         if (end == text) {
             expected = 0.0; // no number: plain zero (one C runtime answers "-" alone with -0)
         }
         const double actual = ParseFieldDouble(text);
-        return std::memcmp(&expected, &actual, sizeof actual) == 0;
+        const long long whole = std::strtoll(text, nullptr, 10); // 0 without a number
+        const long long clamped = whole < INT_MIN ? INT_MIN : (whole > INT_MAX ? INT_MAX : whole);
+        return std::string(std::memcmp(&expected, &actual, sizeof actual) == 0 ? "" : " double") +
+               (ParseFieldInt(text) == clamped ? "" : " int");
     };
-    for (const char* text : {"85.5abc", "abc", "", "230", "-6", "-0", "+0.5", " 12.25", ".5", "5.", ".", "-.", "1.2.3", "1e3",
-                             "1E+2", "25e-1", "1e", "1e+", "2e-x", ".e5", "- 1", "1e999", "-1e999", "1e-999", "1e308",
-                             "9007199254740991", "9007199254740992", "9007199254740993", "90071992547409930",
+    for (const char* text : {"", "85.5abc", "\t\n\v\f\r9", "2147483647", "2147483648", "-2147483648", "-2147483649",
+                             "1e308", "9007199254740991", "9007199254740992", "9007199254740993", "90071992547409930",
                              "1e22", "1e23", "1e-22", "1e-23", "123456789012345678xyz", "0.000000000000000000000001",
                              "12345678901234567e-5", "4.9e-324", "2.2250738585072014e-308", "1.7976931348623157e308",
                              "100000000000000000000000", "0.30000000000000004", "1000000000000000000000e-21"}) {
-        EXPECT_TRUE(same(text)) << text;
+        EXPECT_EQ(differences(text), "") << text;
     }
     // Beyond the double's range by their digits alone: infinity past a fraction, zero past leading zeros.
     for (const std::string& text : {std::string(400, '9') + ".5", std::string(500, '0') + "." + std::string(400, '0') + "1",
                                     "0." + std::string(401, '1') + "e310"})
-        EXPECT_TRUE(same(text.c_str())) << text.size() << " characters";
+        EXPECT_EQ(differences(text.c_str()), "") << text.size() << " characters";
     const char alphabet[] = "0123456789012345678901234567890123456789..eE+- ";
     uint32_t state = 12345;
     auto next = [&state]() {
@@ -118,7 +104,7 @@ TEST(FieldParse, SameDoubleAsTheCLibrary)
         for (std::size_t k = 0; k < length; ++k)
             text[k] = alphabet[next() % (sizeof alphabet - 1)];
         text[length] = '\0';
-        ASSERT_TRUE(same(text)) << '"' << text << '"';
+        ASSERT_EQ(differences(text), "") << '"' << text << '"';
     }
 }
 

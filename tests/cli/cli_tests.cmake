@@ -12,9 +12,6 @@ file(WRITE ${crlf_out} "tomahawk_drift,tomahawk_shot,backspin_drift,backspin_sho
   "beam_shot_value,error\n"
   ",,,,,,,,,,,,\"line 2: club \"\"9W\"\": accepted are 1W, 2W, 3W or 2I (letter case ignored)\"\n"
   ",,,,,,,,,,,,\"line 3: distance \"\"\\x1A\"\": accepted are 1 to 8 characters, each a digit or '.'\"\n")
-# The help as the program prints it: its usage line and one option's lines (the emulator is added by CMake).
-add_test(NAME vkcalc.help COMMAND vkcalc --help)
-set_tests_properties(vkcalc.help PROPERTIES PASS_REGULAR_EXPRESSION "Usage: vkcalc \\[OPTION\\]\\.\\.\\.\n.*\n  --wind VALUE        wind power \\[1\\]\n                      1 to 9\n")
 add_test(NAME vkcalc.bad_argument COMMAND ${CMAKE_COMMAND} ${emulator} "-DCOMMAND=$<TARGET_FILE:vkcalc>;--wind;0"
          -DSTATUS=2 -P ${run_case})
 add_test(NAME vkcalc.crlf_batch COMMAND ${CMAKE_COMMAND} ${emulator} "-DCOMMAND=$<TARGET_FILE:vkcalc>;--csv"
