@@ -91,12 +91,9 @@ TEST(ShotModelInputs, BeyondEveryTable)
         }
         EXPECT_EQ(std::make_pair(model(Inputs(30, INT_MIN, INT_MIN, 200, 3, 45, 1)).valid,
                                  model(Inputs(30, INT_MAX, INT_MAX, 200, 3, 45, 1)).valid), std::make_pair(true, true));
-        // A wind power beyond the strength table leaves the cross wind as it is: at direction 0
-        // (no along wind) wind V with slope 0 is wind 1 with slope V - 1.
-        for (int v : {-5, 10}) {
-            const ShotResult beyond = model(Inputs(30, 100, v, 200, 3, 0, 0)), one = model(Inputs(30, 100, 1, 200, 3, 0, v - 1));
-            EXPECT_EQ(std::make_pair(beyond.drift, beyond.shot), std::make_pair(one.drift, one.shot)) << v;
-        }
+        // Beyond the strength table the cross wind stays: at direction 0 wind V is wind 1 with slope V - 1.
+        for (int v : {-5, 10})
+            EXPECT_EQ(model(Inputs(30, 100, v, 200, 3, 0, 0)).drift, model(Inputs(30, 100, 1, 200, 3, 0, v - 1)).drift) << v;
     }
 }
 
