@@ -101,7 +101,7 @@ enum class PowerCorrection {
 
 // Everything that differs between members of the family. Each set is written field by field
 // (shot_params.cpp), so no value can take its neighbour's place; a field left out keeps the
-// value here, which leaves its step's value as it is: a factor 1 or a pull 0 changes no bit.
+// value here, which leaves the value it acts on as it is: a factor 1 or a pull 0 changes no bit.
 struct ShotModelParams {
     std::array<RowPiece, 3> sensitivity{};   // S(x), column 1 of the table
     std::array<RowPiece, 2> carryPieces{};   // C(x) = ((((x * a) + b) * f) * x) * 0.01, a = m, b = c
