@@ -33,22 +33,9 @@ struct Argument {
     std::string_view inlineText; // its VALUE
 };
 
-Argument SplitArgument(std::string_view arg)
+std::string NoValueError(const Argument& a)
 {
-    const std::size_t equals = arg.find('=');
-    if (equals == std::string_view::npos) {
-        return {arg.substr(2), false, {}};
-    }
-    return {arg.substr(2, equals - 2), true, arg.substr(equals + 1)};
-}
-
-bool TakesNoValue(const Argument& a, std::string& error)
-{
-    if (a.inlineValue) {
-        error = OptionName(a.name) + " takes no value (given " + QuoteForMessage(a.inlineText) + ")";
-        return false;
-    }
-    return true;
+    return OptionName(a.name) + " takes no value (given " + QuoteForMessage(a.inlineText) + ")";
 }
 
 // Takes an option that chooses the mode; help and version end the reading (finished), whatever
@@ -56,13 +43,14 @@ bool TakesNoValue(const Argument& a, std::string& error)
 bool TakeModeOption(ModeOption mode, const Argument& a, CliOptions& result, bool& csv, bool& finished,
                     std::string& error)
 {
-    if (!TakesNoValue(a, error)) {
+    if (a.inlineValue) {
+        error = NoValueError(a);
         return false;
     }
-    if (mode == ModeOption::Help || mode == ModeOption::Version) {
+    finished = mode == ModeOption::Help || mode == ModeOption::Version;
+    if (finished) {
         result = CliOptions();
         result.mode = (mode == ModeOption::Help) ? CliMode::Help : CliMode::Version;
-        finished = true;
         return true;
     }
     bool& flag = (mode == ModeOption::Json) ? result.json : csv;
@@ -80,33 +68,25 @@ bool TakeInputOption(const PanelInput& field, const Argument& a, int argc, const
                      CliOptions& result, std::string& error)
 {
     if (field.kind == InputKind::Check) {
-        if (!TakesNoValue(a, error)) {
+        if (a.inlineValue) {
+            error = NoValueError(a);
             return false;
         }
         result.panel.*field.ticked = true;
         return true;
     }
-    std::string_view value = a.inlineText;
-    if (!a.inlineValue) {
-        if (i + 1 >= argc || argv[i + 1] == nullptr) {
-            error = OptionName(a.name) + " needs a value; accepted are " + DescribeAccepted(field);
-            return false;
-        }
-        value = argv[++i];
+    if (!a.inlineValue && (i + 1 >= argc || argv[i + 1] == nullptr)) {
+        error = OptionName(a.name) + " needs a value; accepted are " + DescribeAccepted(field);
+        return false;
     }
+    const std::string_view value = a.inlineValue ? a.inlineText : std::string_view(argv[++i]);
     std::string problem;
-    if (field.id == IDC_DISTANCE && IsSweepText(value)) {
-        if (!ParseSweep(value, result.sweep, problem)) {
-            error = OptionName(a.name) + " " + QuoteForMessage(value) + ": " + problem;
-            return false;
-        }
-        result.mode = CliMode::Sweep;
-        return true;
-    }
-    if (!ApplyInputField(field, value, result.panel, problem)) {
+    const bool sweep = field.id == IDC_DISTANCE && IsSweepText(value);
+    if (sweep ? !ParseSweep(value, result.sweep, problem) : !ApplyInputField(field, value, result.panel, problem)) {
         error = OptionName(a.name) + " " + QuoteForMessage(value) + ": " + problem;
         return false;
     }
+    result.mode = sweep ? CliMode::Sweep : result.mode;
     return true;
 }
 
@@ -125,7 +105,9 @@ bool ParseOptions(int argc, const char* const* argv, CliOptions& options, std::s
                     QuoteForMessage(arg) + "; see --help";
             return false;
         }
-        const Argument a = SplitArgument(arg);
+        const std::size_t equals = arg.find('=');
+        const Argument a = equals == std::string_view::npos ? Argument{arg.substr(2), false, {}}
+                                                            : Argument{arg.substr(2, equals - 2), true, arg.substr(equals + 1)};
         const ModeOption mode = FindModeOption(a.name);
         if (mode != ModeOption::None) {
             bool finished = false;
