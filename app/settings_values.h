@@ -19,13 +19,9 @@ PixelSize MainWindowSize(int dpi, PixelSize frame96, PixelSize frameAtDpi);
 // The main window's outer rectangle of the given size when its top-left corner is at (x, y).
 ScreenRect MainWindowRect(int x, int y, PixelSize size);
 
-// A monitor: its whole rectangle and its work area (less the taskbar).
-struct MonitorArea {
-    ScreenRect monitor;
-    ScreenRect work;
-};
-
-// The place to create the window at: window unchanged when it overlaps any monitor, even by one
-// pixel; when it lies wholly outside every monitor, moved onto the work area of the nearest one
-// (kept whole where it fits, else its top-left corner at the work area's). count 0: unchanged.
-ScreenPoint PlaceOnScreen(const ScreenRect& window, const MonitorArea* monitors, std::size_t count);
+// The place to create the window at: unchanged when the top strip of its title bar (stripHeight
+// pixels high) meets one of the count work areas; otherwise moved into nearestWork, the work
+// area of the monitor nearest to it, by the smallest move (kept whole where it fits, else its
+// top-left corner at the work area's). count 0: unchanged.
+ScreenPoint PlaceOnScreen(const ScreenRect& window, std::int64_t stripHeight, const ScreenRect* workAreas,
+                          std::size_t count, const ScreenRect& nearestWork);

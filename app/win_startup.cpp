@@ -2,6 +2,8 @@
 // with the class name, title and position read from the settings file.
 #include "win_startup.h"
 
+#include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -16,33 +18,47 @@ namespace {
 // Title bar, frame and system menu only: no sizing border, no minimise or maximise box.
 constexpr DWORD kMainStyle = WS_CAPTION | WS_SYSMENU;
 
+// The top strip of the title bar that must stay on a work area, in pixels at 96 DPI.
+constexpr int kTitleStripHeight = 20;
+
 // The main window's outer size at dpi: 120 by 745 at 96 DPI.
 PixelSize MainSizeAt(int dpi)
 {
     return MainWindowSize(dpi, FrameSizeAt(kBaseDpi, kMainStyle), FrameSizeAt(dpi, kMainStyle));
 }
 
-// Collects every monitor's rectangle and work area.
-BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data)
+// Collects every monitor's work area.
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data)
 {
     MONITORINFO info = {};
     info.cbSize = sizeof info;
-    if (GetMonitorInfoA(monitor, &info)) {
-        MonitorArea area;
-        area.monitor = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
-        area.work = {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
-        reinterpret_cast<std::vector<MonitorArea>*>(data)->push_back(area);
-    }
+    if (GetMonitorInfoA(monitor, &info))
+        reinterpret_cast<std::vector<ScreenRect>*>(data)->push_back(
+            {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
     return TRUE;
 }
 
-// The stored position, moved onto the nearest monitor's work area only when the window would
-// lie wholly outside every monitor (one since removed); a partly visible place is kept.
-ScreenPoint VisiblePosition(int x, int y, PixelSize size)
+// A screen coordinate within the platform's range.
+LONG ToLong(std::int64_t v)
 {
-    std::vector<MonitorArea> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return PlaceOnScreen(MainWindowRect(x, y, size), monitors.data(), monitors.size());
+    return static_cast<LONG>(std::clamp<std::int64_t>(v, LONG_MIN, LONG_MAX));
+}
+
+// The stored position, kept while the top strip of the title bar (20 pixels at dpi) meets some
+// monitor's work area, so that the window can be taken by its title bar; else moved onto the work
+// area of the monitor nearest to it (one since removed, or a place no title bar can be reached at).
+ScreenPoint VisiblePosition(int x, int y, PixelSize size, int dpi)
+{
+    std::vector<ScreenRect> workAreas;
+    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
+    const ScreenRect window = MainWindowRect(x, y, size);
+    const RECT r = {ToLong(window.left), ToLong(window.top), ToLong(window.right), ToLong(window.bottom)};
+    MONITORINFO nearest = {};
+    nearest.cbSize = sizeof nearest;
+    GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &nearest);
+    const RECT& w = nearest.rcWork;
+    return PlaceOnScreen(window, ScaleToDpi(kTitleStripHeight, dpi), workAreas.data(), workAreas.size(),
+                         {w.left, w.top, w.right, w.bottom});
 }
 
 } // namespace
@@ -105,8 +121,9 @@ HWND OpenMainWindow(HINSTANCE instance, int showCommand)
     int y = ReadSettingInt(path, kPosYKey.section, kPosYKey.key, kDefaultY);
     int x = ReadSettingInt(path, kPosXKey.section, kPosXKey.key, kDefaultX);
     const bool topMost = ReadSettingInt(path, kTopMostKey.section, kTopMostKey.key, 0) == 1;
-    const PixelSize size = MainSizeAt(ScreenDpi());
-    ScreenPoint place = VisiblePosition(x, y, size);
+    const int dpi = ScreenDpi();
+    const PixelSize size = MainSizeAt(dpi);
+    const ScreenPoint place = VisiblePosition(x, y, size, dpi);
 
     HWND window = CreateWindowExA(topMost ? WS_EX_TOPMOST : 0, MainClassName(), MainTitle(), kMainStyle,
                                   static_cast<int>(place.x), static_cast<int>(place.y), size.width, size.height,

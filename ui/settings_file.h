@@ -1,5 +1,5 @@
 // Values of the settings file vk.ini that need no platform: its path, the buffers its texts are
-// read through, and the stored window position's taskbar correction.
+// read through, and the stored window position from the window's monitor.
 #pragma once
 
 #include <cstddef>
@@ -28,7 +28,13 @@ struct ScreenPoint {
     std::int64_t x = 0, y = 0;
 };
 
-// The stored position of a window whose restored rectangle starts at (left, top) of the work
-// area: a taskbar at the top edge (left and top below 5, wider than high) adds its height to
-// the top, one at the left edge adds its width to the left; any other taskbar adds nothing.
-ScreenPoint CorrectForTaskbar(std::int64_t left, std::int64_t top, const ScreenRect& taskbar);
+// A monitor: its whole rectangle and its work area (less the taskbar and other desktop bars).
+struct MonitorArea {
+    ScreenRect monitor;
+    ScreenRect work;
+};
+
+// The stored (screen) position of a window whose restored rectangle starts at (left, top) in the
+// coordinates of its monitor's work area: offset by the work area's corner within the monitor, so
+// a taskbar at the top or left counts, an auto-hidden one (which reserves nothing) does not.
+ScreenPoint StoredPosition(std::int64_t left, std::int64_t top, const MonitorArea& monitor);

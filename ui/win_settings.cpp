@@ -2,8 +2,6 @@
 // platform keeps its format (CRLF line ends, keys replaced in place, unknown keys kept).
 #include "win_settings.h"
 
-#include <shellapi.h>
-
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -109,19 +107,24 @@ void Tick(HWND mainWindow, int id)
     SendDlgItemMessageA(mainWindow, id, BM_SETCHECK, BST_CHECKED, 0);
 }
 
-// The left and top of the restored window in screen coordinates.
-ScreenPoint StoredPosition(HWND mainWindow)
+// A platform rectangle as a screen rectangle.
+ScreenRect ToScreenRect(const RECT& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// The left and top of the restored window in screen coordinates. The restored rectangle is in the
+// coordinates of the work area of its monitor: that monitor's is added back.
+ScreenPoint StoredPlace(HWND mainWindow)
 {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     GetWindowPlacement(mainWindow, &placement);
-
-    // The restored rectangle is relative to the work area: add back a taskbar at the top or left.
-    APPBARDATA taskbar = {};
-    taskbar.cbSize = sizeof taskbar;
-    SHAppBarMessage(ABM_GETTASKBARPOS, &taskbar);
-    ScreenRect bar{taskbar.rc.left, taskbar.rc.top, taskbar.rc.right, taskbar.rc.bottom};
-    return CorrectForTaskbar(placement.rcNormalPosition.left, placement.rcNormalPosition.top, bar);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST), &info);
+    return StoredPosition(placement.rcNormalPosition.left, placement.rcNormalPosition.top,
+                          {ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork)});
 }
 
 } // namespace
@@ -164,7 +167,7 @@ bool SaveSettings(HWND mainWindow)
     SaveKey(path, kTitleKey, MainTitle());
     SaveKey(path, kClassNameKey, MainClassName());
 
-    ScreenPoint position = StoredPosition(mainWindow);
+    ScreenPoint position = StoredPlace(mainWindow);
     char number[24];
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.x));
     SaveKey(path, kPosXKey, number);

@@ -160,42 +160,41 @@ TEST(SettingsValues, PathAndItsUsableLength)
     EXPECT_FALSE(SettingsPathUsable(""));
 }
 
-TEST(SettingsValues, TaskbarCorrection)
+TEST(SettingsValues, StoredPositionFromTheWindowsMonitor)
 {
-    // The restored left and top, the taskbar, the stored left and top.
-    const std::tuple<std::int64_t, std::int64_t, ScreenRect, std::int64_t, std::int64_t> cases[] = {
-        // At the top 30 high, at the left 60 wide, at the bottom, at the right, the query failed.
-        {20, 0, {0, 0, 1024, 30}, 20, 30}, {0, 30, {0, 0, 60, 768}, 60, 30}, {20, 30, {0, 738, 1024, 768}, 20, 30},
-        {20, 30, {964, 0, 1024, 768}, 20, 30}, {20, 30, {0, 0, 0, 0}, 20, 30}, {5, 7, {-2, -2, 1026, 28}, 5, 37},
-        // Left or top 5 is not at the edge; a square one counts as at the left.
-        {20, 30, {5, 0, 65, 768}, 20, 30}, {20, 30, {0, 5, 1024, 35}, 20, 30}, {10, 10, {0, 0, 40, 40}, 50, 10},
+    // The restored left and top (work-area coordinates), the monitor and its work area, the stored left and top.
+    const std::tuple<std::int64_t, std::int64_t, MonitorArea, std::int64_t, std::int64_t> cases[] = {
+        {20, 0, {{0, 0, 1024, 768}, {0, 30, 1024, 768}}, 20, 30},    // primary, taskbar at the top 30 high
+        {0, 30, {{0, 0, 1024, 768}, {60, 0, 1024, 768}}, 60, 30},    // at the left 60 wide
+        {20, 30, {{0, 0, 1024, 768}, {0, 0, 1024, 738}}, 20, 30},    // at the bottom
+        {20, 30, {{0, 0, 1024, 768}, {0, 0, 1024, 768}}, 20, 30},    // auto-hidden: it reserves nothing
+        {1040, 100, {{1024, 0, 2304, 1024}, {1084, 0, 2304, 1024}}, 1100, 100}, // second monitor, its own bar at the left
     };
-    for (const auto& [left, top, taskbar, x, y] : cases) {
-        const ScreenPoint p = CorrectForTaskbar(left, top, taskbar);
-        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(x, y)) << taskbar.left << "," << taskbar.top << "," << taskbar.right;
+    for (const auto& [left, top, monitor, x, y] : cases) {
+        const ScreenPoint p = StoredPosition(left, top, monitor);
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(x, y)) << monitor.work.left << "," << monitor.work.top;
     }
 }
 
 TEST(SettingsValues, PlacementOnTheMonitors)
 {
-    const MonitorArea primary{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
-    const MonitorArea both[] = {primary, {{1024, 0, 2304, 1024}, {1024, 0, 2304, 1024}}};
-    const MonitorArea leftBar{{0, 0, 1024, 768}, {60, 0, 1024, 768}};
-    const MonitorArea below[] = {primary, {{1200, 5000, 2000, 6000}, {1200, 5000, 2000, 6000}}};
-    // The stored left and top, the monitors and their count, the left and top to create the window at.
-    const std::tuple<int, int, const MonitorArea*, std::size_t, std::int64_t, std::int64_t> cases[] = {
-        {20, 30, &primary, 1, 20, 30},          {-119, 30, &primary, 1, -119, 30}, // one pixel visible: kept
-        {20, -744, &primary, 1, 20, -744},      {1023, 30, &primary, 1, 1023, 30},
-        {-120, 30, &primary, 1, 0, 0},          {3000, 0, &primary, 1, 904, 0},    // wholly outside: moved
-        {20, 900, &primary, 1, 20, 0},          {100, -2000, &primary, 1, 100, 0},
-        {INT_MAX, INT_MAX, &primary, 1, 904, 0}, {INT_MIN, INT_MIN, &primary, 1, 0, 0},
-        {1500, 100, both, 2, 1500, 100},        {2600, 100, both, 2, 2184, 100},   // to the nearest monitor
-        {1100, 3000, both, 2, 1100, 279},       {1100, 100, below, 2, 904, 0},     // nearer by x and y together
-        {-500, 10, &leftBar, 1, 60, 10},        {-5000, -5000, nullptr, 0, -5000, -5000},
+    const ScreenRect primary{0, 0, 1024, 738}; // the work area above a bottom taskbar
+    const ScreenRect both[] = {primary, {1024, 0, 2304, 1024}};
+    // The stored left and top, the title strip's height, the work areas and their count, the nearest
+    // work area, the left and top to create the window at.
+    const std::tuple<int, int, int, const ScreenRect*, std::size_t, ScreenRect, std::int64_t, std::int64_t> cases[] = {
+        {20, 30, 20, &primary, 1, primary, 20, 30},   {-119, 30, 20, &primary, 1, primary, -119, 30}, // a pixel of strip
+        {1023, 30, 20, &primary, 1, primary, 1023, 30}, {20, -19, 20, &primary, 1, primary, 20, -19},
+        {20, -20, 20, &primary, 1, primary, 20, 0},   {20, -20, 30, &primary, 1, primary, 20, -20}, // at 144 DPI
+        {20, -744, 20, &primary, 1, primary, 20, 0},  {20, 740, 20, &primary, 1, primary, 20, 0}, // under the taskbar
+        {-120, 30, 20, &primary, 1, primary, 0, 0},   {3000, 0, 20, &primary, 1, primary, 904, 0},
+        {INT_MAX, INT_MAX, 20, &primary, 1, primary, 904, 0}, {INT_MIN, INT_MIN, 20, &primary, 1, primary, 0, 0},
+        {1500, 100, 20, both, 2, primary, 1500, 100}, {2600, 100, 20, both, 2, both[1], 2184, 100},
+        {-5000, -5000, 20, nullptr, 0, primary, -5000, -5000},
     };
-    for (const auto& [x, y, monitors, count, px, py] : cases) {
-        const ScreenPoint p = PlaceOnScreen(MainWindowRect(x, y, {120, 745}), monitors, count);
-        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(px, py)) << x << "," << y;
+    for (const auto& [x, y, strip, workAreas, count, nearest, px, py] : cases) {
+        const ScreenPoint p = PlaceOnScreen(MainWindowRect(x, y, {120, 745}), strip, workAreas, count, nearest);
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(px, py)) << x << "," << y << " strip " << strip;
     }
 }
 
