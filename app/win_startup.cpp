@@ -102,9 +102,16 @@ void LoadMainTitle()
                        ReadSettingText(CurrentSettingsPath(), kTitleKey.section, kTitleKey.key, kDefaultTitle));
 }
 
+namespace {
+
+// The single-instance mutex while this copy's window lives.
+HANDLE g_instanceMutex = nullptr;
+
+} // namespace
+
 bool ClaimSingleInstance()
 {
-    // The handle stays open for the life of the process: the name marks that a copy runs. Only an
+    // The handle stays open while the window lives: the name marks that a copy runs. Only an
     // existing mutex of that name means another copy, also one this process may not open (a copy
     // run by another user or elevated); the name held by another kind of object does not keep vk
     // from starting.
@@ -112,7 +119,15 @@ bool ClaimSingleInstance()
     const DWORD error = GetLastError();
     if (mutex == nullptr)
         return error != ERROR_ACCESS_DENIED;
+    g_instanceMutex = mutex;
     return error != ERROR_ALREADY_EXISTS;
+}
+
+void ReleaseSingleInstance()
+{
+    if (g_instanceMutex != nullptr)
+        CloseHandle(g_instanceMutex);
+    g_instanceMutex = nullptr;
 }
 
 HWND OpenMainWindow(HINSTANCE instance, int showCommand)

@@ -76,6 +76,7 @@ struct FailedSave {
     bool failed = false;
     std::string path;
     DWORD error = 0;
+    bool topMost = false; // the window was kept above all others: so is the message
 };
 FailedSave g_failedSave;
 
@@ -190,6 +191,7 @@ bool SaveSettings(HWND mainWindow)
             SaveKey(path, {input.section, input.key}, input.items[IsChecked(mainWindow, second) ? 1 : 0]);
         }
     }
+    g_failedSave.topMost = topMost;
     return !g_failedSave.failed;
 }
 
@@ -200,5 +202,7 @@ void ReportFailedSave()
     const std::string text = "Your inputs could not be saved to\n" + g_failedSave.path + "\n\n" +
                              SystemReason(g_failedSave.error) +
                              "\n\nStart vk from a folder you can write to, or make vk.ini writable.";
-    MessageBoxA(nullptr, text.c_str(), "vk", MB_OK | MB_ICONWARNING);
+    // In front, also of a full-screen game, so that vk never looks dead behind it.
+    const UINT onTop = g_failedSave.topMost ? MB_TOPMOST : 0;
+    MessageBoxA(nullptr, text.c_str(), "vk", MB_OK | MB_ICONWARNING | MB_SETFOREGROUND | onTop);
 }

@@ -37,6 +37,7 @@ void LoadStoredInputs(HWND mainWindow);
 // ReportFailedSave.
 bool SaveSettings(HWND mainWindow);
 
-// When the last save failed: says so in a message box without owner (the file's path, the
-// system's reason and what the player can do) and returns when the player has closed it.
+// When the last save failed: says so in a message box without owner, brought to the front and
+// kept on top when the window was (the file's path, the system's reason and what the player can
+// do), and returns when the player has closed it.
 void ReportFailedSave();

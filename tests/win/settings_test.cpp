@@ -88,19 +88,27 @@ TEST_F(Settings, AlwaysOnTopKeptAcrossRuns)
 
 // vk.ini cannot be written (a directory of that name): vk.exe starts on the defaults; once its
 // window is gone, one message box without owner names the file, the system's reason and the way
-// out; then vk ends with status 0.
+// out, and while it is open a second vk.exe starts and shows its window; both end with status 0.
 TEST_F(Settings, AFailedSaveIsReportedOnce)
 {
     ASSERT_TRUE(CreateDirectoryA((Dir() + "\\vk.ini").c_str(), nullptr));
     const std::string exe = std::filesystem::path(_pgmptr).replace_filename("vk.exe").string();
-    const HANDLE vk = HANDLE(_spawnl(_P_NOWAIT, exe.c_str(), exe.c_str(), nullptr)); // in the test's directory
-    ASSERT_NE(vk, INVALID_HANDLE_VALUE);
+    const auto start = [&exe] { return HANDLE(_spawnl(_P_NOWAIT, exe.c_str(), exe.c_str(), nullptr)); }; // in the test's directory
     const auto await = [](const char* className, const char* title) { // shown, so whole; up to 30 s
         HWND found = nullptr;
         for (int i = 0; i < 300 && !IsWindowVisible(found = FindWindowA(className, title)); ++i)
             Sleep(100);
         return found;
     };
+    const auto ended = [](HANDLE vk) { // with its status; a second box would keep it running
+        DWORD status = 99;
+        if (WaitForSingleObject(vk, 30000) == WAIT_OBJECT_0)
+            GetExitCodeProcess(vk, &status);
+        CloseHandle(vk);
+        return status;
+    };
+    const HANDLE first = start();
+    ASSERT_NE(first, INVALID_HANDLE_VALUE);
     HWND window = await("vk ver2.43a", "vk ver2.43a");
     char text[1024] = {};
     GetDlgItemTextA(window, IDC_DISTANCE, text, sizeof text);
@@ -112,12 +120,15 @@ TEST_F(Settings, AFailedSaveIsReportedOnce)
     EXPECT_EQ(text, "Your inputs could not be saved to\n" + Dir() + "\\vk.ini\n\nAccess denied.\n\n"
                     "Start vk from a folder you can write to, or make vk.ini writable.");
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
+    const HANDLE second = start();
+    ASSERT_NE(second, INVALID_HANDLE_VALUE);
+    window = await("vk ver2.43a", "vk ver2.43a");
+    EXPECT_NE(window, nullptr); // the first copy's box does not keep it from starting
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(WaitForSingleObject(vk, 30000), WAIT_OBJECT_0); // a second box would keep it running
-    DWORD status = 99;
-    GetExitCodeProcess(vk, &status);
-    EXPECT_EQ(status, 0u);
-    CloseHandle(vk);
+    EXPECT_EQ(ended(first), 0u);
+    PostMessageA(window, WM_CLOSE, 0, 0); // its save fails too
+    PostMessageA(await("#32770", "vk"), WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(ended(second), 0u);
 }
 
 // Files and places that must not stop vk or be damaged: class names no main window can have,
