@@ -65,7 +65,7 @@ ScreenPoint VisiblePosition(int x, int y, PixelSize size, int dpi)
 
 ATOM RegisterMainClass(HINSTANCE instance)
 {
-    const std::string path = CurrentSettingsPath();
+    const std::wstring path = CurrentSettingsPath();
     std::string className = ReadSettingText(path, kClassNameKey.section, kClassNameKey.key, kDefaultClassName);
 
     // A stored name that cannot be registered (empty) or that names a class the process already
@@ -132,7 +132,7 @@ void ReleaseSingleInstance()
 
 HWND OpenMainWindow(HINSTANCE instance, int showCommand)
 {
-    const std::string path = CurrentSettingsPath();
+    const std::wstring path = CurrentSettingsPath();
     int y = ReadSettingInt(path, kPosYKey.section, kPosYKey.key, kDefaultY);
     int x = ReadSettingInt(path, kPosXKey.section, kPosXKey.key, kDefaultX);
     const bool topMost = ReadSettingInt(path, kTopMostKey.section, kTopMostKey.key, 0) == 1;

@@ -1,12 +1,12 @@
 // The settings file's path rules and the stored position from the window's monitor.
 #include "settings_file.h"
 
-std::string SettingsPath(const std::string& currentDirectory)
+std::wstring SettingsPath(const std::wstring& currentDirectory)
 {
-    return currentDirectory + "\\vk.ini";
+    return currentDirectory + L"\\vk.ini";
 }
 
-bool SettingsPathUsable(const std::string& path)
+bool SettingsPathUsable(const std::wstring& path)
 {
     return !path.empty() && path.size() <= kMaxProfilePath;
 }

@@ -8,15 +8,16 @@
 
 // Size of the buffers that stored texts are read into: at most 254 characters are taken.
 constexpr std::size_t kSettingBufferSize = 255;
-// Longest path, in characters, that the profile functions accept (MAX_PATH less the terminator).
+// Longest path, in UTF-16 units, that the profile functions accept (MAX_PATH less the terminator).
 constexpr std::size_t kMaxProfilePath = 259;
 
-// The settings file's path: the current directory followed by "\vk.ini", no separator added or
-// removed (a directory ending in a backslash gives a doubled one). Any length: nothing is cut.
-std::string SettingsPath(const std::string& currentDirectory);
+// The settings file's path (UTF-16, so that any folder name is kept): the current directory
+// followed by "\vk.ini", no separator added or removed (a directory ending in a backslash gives a
+// doubled one). Any length: nothing is cut.
+std::wstring SettingsPath(const std::wstring& currentDirectory);
 
 // True when the profile functions can use path; a longer one acts as a missing file.
-bool SettingsPathUsable(const std::string& path);
+bool SettingsPathUsable(const std::wstring& path);
 
 // A rectangle in screen pixels: left and top inside, right and bottom just outside.
 // 64-bit, so that a stored position near the ends of the int range plus the size cannot overflow.

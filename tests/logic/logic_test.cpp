@@ -150,14 +150,14 @@ TEST(Dial, LinesFromTheFieldTexts)
 
 TEST(SettingsValues, PathAndItsUsableLength)
 {
-    EXPECT_EQ(SettingsPath("C:\\games\\vk"), "C:\\games\\vk\\vk.ini");
-    EXPECT_EQ(SettingsPath("C:\\"), "C:\\\\vk.ini"); // no separator added or removed
-    EXPECT_EQ(SettingsPath(std::string(300, 'd')).size(), 307u); // nothing cut
+    EXPECT_EQ(SettingsPath(L"C:\\games\\vk"), L"C:\\games\\vk\\vk.ini");
+    EXPECT_EQ(SettingsPath(L"C:\\"), L"C:\\\\vk.ini"); // no separator added or removed
+    EXPECT_EQ(SettingsPath(std::wstring(300, L'd')).size(), 307u); // nothing cut
     // The directory's length, and whether its file's path is usable: 252 + 7 = 259 characters.
     const std::pair<std::size_t, bool> lengths[] = {{3, true}, {252, true}, {253, false}, {260, false}};
     for (const auto& [directory, usable] : lengths)
-        EXPECT_EQ(SettingsPathUsable(SettingsPath(std::string(directory, 'x'))), usable) << directory;
-    EXPECT_FALSE(SettingsPathUsable(""));
+        EXPECT_EQ(SettingsPathUsable(SettingsPath(std::wstring(directory, L'x'))), usable) << directory;
+    EXPECT_FALSE(SettingsPathUsable(L""));
 }
 
 TEST(SettingsValues, StoredPositionFromTheWindowsMonitor)

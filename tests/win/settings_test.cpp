@@ -161,4 +161,25 @@ TEST_F(Settings, HostileFilesAndPlaces)
     }
 }
 
+// A folder whose name the system code page cannot hold: vk.ini is read there and written back.
+TEST_F(Settings, AnyFolderName)
+{
+    const std::wstring name = L"vk \u0141\u20AC\u4E00"; // a character outside the code page, whichever it is
+    BOOL lost = FALSE;
+    char narrow[32] = {};
+    WideCharToMultiByte(CP_ACP, 0, name.c_str(), -1, narrow, sizeof narrow, nullptr, &lost);
+    ASSERT_TRUE(lost) << "code page " << GetACP() << " holds the whole name";
+    const std::filesystem::path dir = std::filesystem::path(Dir()) / name;
+    ASSERT_TRUE(std::filesystem::create_directory(dir));
+    std::filesystem::current_path(dir);
+    ASSERT_TRUE(std::ofstream(dir / "vk.ini", std::ios::binary) << "[Situation]\r\nDistance=150\r\n");
+    ASSERT_NE(Open(), nullptr);
+    EXPECT_EQ(Text(IDC_DISTANCE), "150");
+    SetText(IDC_DISTANCE, "185");
+    Close();
+    std::ostringstream bytes;
+    bytes << std::ifstream(dir / "vk.ini", std::ios::binary).rdbuf();
+    EXPECT_NE(bytes.str().find("[Situation]\r\nDistance=185\r\n"), std::string::npos) << bytes.str();
+}
+
 } // namespace
