@@ -1,12 +1,6 @@
 // Where the main window is created: its stored place, brought back onto a monitor.
 #include "settings_values.h"
 
-PixelSize MainWindowSize(int dpi, PixelSize frame96, PixelSize frameAtDpi)
-{
-    return {ScaleToDpi(kMainWidth - frame96.width, dpi) + frameAtDpi.width,
-            ScaleToDpi(kMainHeight - frame96.height, dpi) + frameAtDpi.height};
-}
-
 ScreenRect MainWindowRect(int x, int y, PixelSize size)
 {
     ScreenRect r;

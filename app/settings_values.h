@@ -1,20 +1,11 @@
-// What the start-up needs without the platform: the main window's size, and the place it is
-// created at from the stored position (the keys and their defaults are in panel_inputs.h).
+// What the start-up needs without the platform: the place the main window is created at from the
+// stored position (the keys and their defaults are in panel_inputs.h).
 #pragma once
 
 #include <cstddef>
 
 #include "dpi_scale.h"
 #include "settings_file.h"
-
-// Outer size of the main window in pixels at 96 DPI, title bar and frame included.
-constexpr int kMainWidth = 120;
-constexpr int kMainHeight = 745;
-
-// Outer size of the main window at dpi, given its frame and title bar (outer size less client
-// size) at 96 DPI and at dpi: the client area that 120 by 745 leave at 96 DPI, scaled to dpi,
-// inside the frame at dpi. At 96 DPI exactly 120 by 745.
-PixelSize MainWindowSize(int dpi, PixelSize frame96, PixelSize frameAtDpi);
 
 // The main window's outer rectangle of the given size when its top-left corner is at (x, y).
 ScreenRect MainWindowRect(int x, int y, PixelSize size);

@@ -21,10 +21,11 @@ constexpr DWORD kMainStyle = WS_CAPTION | WS_SYSMENU;
 // The top strip of the title bar that must stay on a work area, in pixels at 96 DPI.
 constexpr int kTitleStripHeight = 20;
 
-// The main window's outer size at dpi: 120 by 745 at 96 DPI.
+// The main window's outer size at dpi: the panel's client area with the frame the system gives
+// at that scale (120 by 745 at 96 DPI where the frame is 6 by 25).
 PixelSize MainSizeAt(int dpi)
 {
-    return MainWindowSize(dpi, FrameSizeAt(kBaseDpi, kMainStyle), FrameSizeAt(dpi, kMainStyle));
+    return MainWindowSize(dpi, FrameSizeAt(dpi, kMainStyle));
 }
 
 // Collects every monitor's work area.

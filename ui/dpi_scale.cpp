@@ -7,3 +7,8 @@ int ScaleToDpi(int v, int dpi)
     const long long half = kBaseDpi / 2;
     return static_cast<int>((product >= 0 ? product + half : product - half) / kBaseDpi);
 }
+
+PixelSize MainWindowSize(int dpi, PixelSize frame)
+{
+    return {ScaleToDpi(kClientWidth, dpi) + frame.width, ScaleToDpi(kClientHeight, dpi) + frame.height};
+}

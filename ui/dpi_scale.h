@@ -12,3 +12,12 @@ struct PixelSize {
 // v pixels at 96 DPI at dpi pixels per inch, to the nearest pixel with halves away from zero,
 // as the platform's MulDiv(v, dpi, 96) rounds. dpi is positive.
 int ScaleToDpi(int v, int dpi);
+
+// The panel's client area at 96 DPI, in pixels; the window is this plus the frame and title bar
+// that the system gives it.
+constexpr int kClientWidth = 114;
+constexpr int kClientHeight = 720;
+
+// Outer size of the main window whose panel is laid out at dpi, inside a frame and title bar of
+// frame pixels (outer size less client size): the client area scaled to dpi plus the frame.
+PixelSize MainWindowSize(int dpi, PixelSize frame);

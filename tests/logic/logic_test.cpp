@@ -212,7 +212,7 @@ TEST(Scaling, TheDialAndTheWindowAtEachScale)
         {192, 43, {234, 1483, 20, 1202, 114, 1296, 189, 90, 80, 2}, {154, 1256}},
     };
     for (const auto& [dpi, frameHeight, figures, upRight] : scales) {
-        const PixelSize window = MainWindowSize(dpi, {6, 25}, {6, frameHeight});
+        const PixelSize window = MainWindowSize(dpi, {6, frameHeight});
         const DialGeometry d = DialAt(dpi);
         EXPECT_EQ((std::vector<int>{window.width, window.height, d.origin.x, d.origin.y, d.centre.x, d.centre.y, d.size,
                                     d.windLength, d.slopeLength, d.penWidth}), figures) << dpi;

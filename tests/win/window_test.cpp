@@ -111,35 +111,59 @@ TEST_F(Panel, EveryTextFitsItsControl)
     }
 }
 
-// At the run's display scale: the outer size and three controls' rectangles; on the dial the
-// cross-hair above the centre, the wind line (field 0: to the right) to its end, then the picture;
-// the place 45 degrees up and to the right pointing 45 degrees. Then moved to a display of the next
-// larger scale: the panel laid out again in the rectangle the system suggests (Wine keeps a window
-// no narrower than its screen's scale allows, so not to a smaller one).
+// The frame and title bar that the system gives the main window's style at dpi.
+SIZE SystemFrame(int dpi)
+{
+    using Adjust = BOOL(WINAPI*)(RECT*, DWORD, BOOL, DWORD, UINT);
+    const auto adjust = reinterpret_cast<Adjust>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("user32.dll"), "AdjustWindowRectExForDpi")));
+    RECT r = {};
+    if (adjust == nullptr || !adjust(&r, WS_CAPTION | WS_SYSMENU, FALSE, 0, dpi))
+        AdjustWindowRectEx(&r, WS_CAPTION | WS_SYSMENU, FALSE, 0); // a system of one scale
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// At the run's display scale: the client area (the outer size is it with the system's frame),
+// every control inside it and three controls' rectangles; on the dial the cross-hair above the
+// centre, the wind line (field 0: to the right) to its end, then the picture; the place 45 degrees
+// up and to the right pointing 45 degrees. Then moved to a display of the next larger scale: the
+// panel laid out again in the rectangle the system suggests (Wine keeps a window no narrower than
+// its screen's scale allows, so not to a smaller one).
 TEST_F(Panel, LaidOutAtTheDisplaysScale)
 {
     const struct {
         int dpi;
-        std::vector<LONG> places; // outer width and height; x, y, width, height of 140, 320, 820
+        std::vector<LONG> places; // client width and height; x, y, width, height of 140, 320, 820
     } scales[] = {
-        {96, {120, 745, 11, 87, 85, 20, 58, 274, 38, 13, 62, 699, 38, 13}},
-        {120, {149, 930, 14, 109, 106, 25, 73, 343, 48, 16, 78, 874, 48, 16}},
-        {144, {177, 1114, 17, 131, 128, 30, 87, 411, 57, 20, 93, 1049, 57, 20}},
-        {192, {234, 1483, 22, 174, 170, 40, 116, 548, 76, 26, 124, 1398, 76, 26}},
+        {96, {114, 720, 11, 87, 85, 20, 58, 274, 38, 13, 62, 699, 38, 13}},
+        {120, {143, 900, 14, 109, 106, 25, 73, 343, 48, 16, 78, 874, 48, 16}},
+        {144, {171, 1080, 17, 131, 128, 30, 87, 411, 57, 20, 93, 1049, 57, 20}},
+        {192, {228, 1440, 22, 174, 170, 40, 116, 548, 76, 26, 124, 1398, 76, 26}},
     };
     const auto c = std::find_if(std::begin(scales), std::end(scales), [](const auto& s) { return s.dpi == vktest::RunDpi(); });
     ASSERT_NE(c, std::end(scales)) << vktest::RunDpi();
     ASSERT_NE(Open(), nullptr);
     ASSERT_EQ(WindowDpi(Window()), c->dpi); // the run's display is at that scale
     const auto places = [this] {
-        RECT r;
-        GetWindowRect(Window(), &r);
-        std::vector<LONG> found = {r.right - r.left, r.bottom - r.top};
+        RECT client, r;
+        GetClientRect(Window(), &client);
+        std::vector<LONG> found = {client.right, client.bottom};
+        for (HWND child = GetWindow(Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            GetWindowRect(child, &r);
+            MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+            if (r.left < 0 || r.top < 0 || r.right > client.right || r.bottom > client.bottom)
+                found.push_back(-GetDlgCtrlID(child)); // outside the client area
+        }
         for (int id : {IDC_CRIMSON_RING, IDC_DISTANCE, IDC_NAV_SLOPE}) {
             GetWindowRect(Control(id), &r);
             MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
             found.insert(found.end(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
         }
+        RECT outer;
+        GetWindowRect(Window(), &outer);
+        const SIZE frame = SystemFrame(WindowDpi(Window()));
+        EXPECT_EQ(std::make_pair(outer.right - outer.left, outer.bottom - outer.top),
+                  std::make_pair(client.right + frame.cx, client.bottom + frame.cy));
         return found;
     };
     EXPECT_EQ(places(), c->places);
@@ -154,7 +178,8 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
     UpdateWindow(Window());
     EXPECT_EQ(Text(IDC_DIRECTION), "45.00");
     if (const auto next = c + 1; next != std::end(scales)) {
-        RECT suggested = {0, 0, next->places[0], next->places[1]};
+        const SIZE frame = SystemFrame(WindowDpi(Window())); // the message alone leaves the frame as it is
+        RECT suggested = {0, 0, next->places[0] + frame.cx, next->places[1] + frame.cy};
         SendMessageA(Window(), WM_DPICHANGED, MAKEWPARAM(next->dpi, next->dpi), LPARAM(&suggested));
         EXPECT_EQ(places(), next->places);
     }
