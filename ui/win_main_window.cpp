@@ -289,6 +289,11 @@ void OnKeyDown(HWND window, WPARAM key)
 
 } // namespace
 
+void RepaintMainDial(HWND window)
+{
+    RepaintDial(window, g_dpi);
+}
+
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {

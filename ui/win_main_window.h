@@ -5,3 +5,6 @@
 
 // Window procedure of the main window's class.
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Repaints the main window's dial, at the scale the panel is laid out at, without erasing.
+void RepaintMainDial(HWND window);

@@ -114,6 +114,17 @@ void SaveKey(const std::wstring& path, SettingKey key, const char* value)
         g_failedSave = {true, path, GetLastError()};
 }
 
+// Writes a key that is there only while its option is on, or removes it (null value) when it is
+// there: removing a missing key is left to no system.
+void SaveOptionalKey(const std::wstring& path, SettingKey key, const char* value)
+{
+    // Missing exactly when neither of two different defaults comes back changed.
+    const bool present = ReadSettingText(path, key.section, key.key, "0") != "0" ||
+                         ReadSettingText(path, key.section, key.key, "1") != "1";
+    if (value != nullptr || present)
+        SaveKey(path, key, value);
+}
+
 // The system's text for an error code, without its line end.
 std::wstring SystemReason(DWORD error)
 {
@@ -202,7 +213,7 @@ bool SaveSettings(HWND mainWindow)
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.y));
     SaveKey(path, kPosYKey, number);
     const bool topMost = (GetWindowLongPtrA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    SaveKey(path, kTopMostKey, topMost ? "1" : nullptr); // off: no key, as in a first run's file
+    SaveOptionalKey(path, kTopMostKey, topMost ? "1" : nullptr); // off: no key, as in a first run's file
 
     for (const PanelInput& input : PanelInputs()) {
         if (input.section == nullptr)
