@@ -117,8 +117,12 @@ TEST_F(Settings, AFailedSaveIsReportedOnce)
     HWND box = await("#32770", "vk");
     ASSERT_NE(box, nullptr);
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text); // a message box's text
-    EXPECT_EQ(text, "Your inputs could not be saved to\n" + Dir() + "\\vk.ini\n\nAccess denied.\n\n"
-                    "Start vk from a folder you can write to, or make vk.ini writable.");
+    char reason[512] = {}; // the system's own words, without the line end
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_ACCESS_DENIED, 0, reason,
+                   sizeof reason, nullptr);
+    EXPECT_EQ(text, "Your inputs could not be saved to\n" + Dir() + "\\vk.ini\n\n" +
+                    std::regex_replace(reason, std::regex("[\r\n ]+$"), "") +
+                    "\n\nStart vk from a folder you can write to, or make vk.ini writable.");
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
     const HANDLE second = start();
     ASSERT_NE(second, INVALID_HANDLE_VALUE);
