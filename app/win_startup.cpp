@@ -146,10 +146,9 @@ HWND OpenMainWindow(HINSTANCE instance, int showCommand)
                                   nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return nullptr;
-    // On a display of another scale than the screen's (each monitor its own), the window's own.
-    const PixelSize fitted = MainSizeAt(WindowDpi(window));
-    if (fitted.width != size.width || fitted.height != size.height)
-        SetWindowPos(window, nullptr, 0, 0, fitted.width, fitted.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // On a display of another scale than the screen's (each monitor its own), the window's own;
+    // on a work area too low for the window, fitted to it.
+    FitMainWindow(window);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     return window;

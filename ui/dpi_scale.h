@@ -21,3 +21,9 @@ constexpr int kClientHeight = 720;
 // Outer size of the main window whose panel is laid out at dpi, inside a frame and title bar of
 // frame pixels (outer size less client size): the client area scaled to dpi plus the frame.
 PixelSize MainWindowSize(int dpi, PixelSize frame);
+
+// The scale to lay the panel out at on a monitor of monitorDpi pixels per inch whose work area is
+// workHeight pixels high, for a window whose frame and title bar are frameHeight pixels high there:
+// the monitor's own when the whole window fits the work area, else the largest whole DPI below it
+// at which it fits, but never below 75 % of the monitor's.
+int FittedDpi(int monitorDpi, int workHeight, int frameHeight);

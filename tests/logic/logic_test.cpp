@@ -220,4 +220,17 @@ TEST(Scaling, TheDialAndTheWindowAtEachScale)
     }
 }
 
+// The scale a window that would be taller than its work area is laid out at.
+TEST(Scaling, FittedToTheWorkArea)
+{
+    // The monitor's scale, the work area's height, the frame's height; the scale chosen.
+    const std::tuple<int, int, int, int> cases[] = {
+        {96, 745, 25, 96},   {96, 744, 25, 95},   {96, 728, 25, 93},    // 1366 by 768 at 100 %
+        {144, 1114, 34, 144}, {144, 1024, 34, 132}, {144, 1023, 34, 131}, // 150 %
+        {144, 700, 34, 108}, {120, 500, 30, 90},  {125, 500, 30, 94},   // never below 75 %
+    };
+    for (const auto& [dpi, work, frame, fitted] : cases)
+        EXPECT_EQ(FittedDpi(dpi, work, frame), fitted) << dpi << " in " << work;
+}
+
 } // namespace

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "controls.h"
+#include "dpi_scale.h"
 #include "win_settings.h"
 #include "win_startup.h"
 
@@ -80,6 +81,16 @@ protected:
     }
 
     HWND Window() const { return window_; }
+    // The scale the panel is laid out at: the one whose client area the window has (0: none).
+    int LayoutDpi() const
+    {
+        RECT client = {};
+        GetClientRect(window_, &client);
+        for (int dpi = RunDpi(); dpi > 0; --dpi)
+            if (ScaleToDpi(kClientHeight, dpi) == client.bottom && ScaleToDpi(kClientWidth, dpi) == client.right)
+                return dpi;
+        return 0;
+    }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     std::string Text(int id) const
     {

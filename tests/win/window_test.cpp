@@ -59,14 +59,14 @@ TEST_F(Panel, CreatedWithTheStartUpValues)
                                   "WindPower=1\nDistance=230\nHeight=0\nDirection=0\nSlope=0\n[Beam]\nClub=6I\n"));
 }
 
-// At the run's display scale every control has "tahoma" of code page 932, 13 pixels high at 96 DPI,
-// bold in 510 and 520; in it, every control's text, each list's items and each result field's
-// widest texts fit the room their control leaves them (the Japanese labels are looked at on
+// At the scale the panel is laid out at every control has "tahoma" of code page 932, 13 pixels high
+// at 96 DPI, bold in 510 and 520; in it, every control's text, each list's items and each result
+// field's widest texts fit the room their control leaves them (the Japanese labels are looked at on
 // screenshots).
 TEST_F(Panel, EveryTextFitsItsControl)
 {
-    const int dpi = vktest::RunDpi();
     ASSERT_NE(Open(), nullptr);
+    const int dpi = LayoutDpi();
     for (HWND child = GetWindow(Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
         char className[16] = {};
@@ -183,6 +183,48 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
         SendMessageA(Window(), WM_DPICHANGED, MAKEWPARAM(next->dpi, next->dpi), LPARAM(&suggested));
         EXPECT_EQ(places(), next->places);
     }
+}
+
+// The whole window on its monitor's work area: at the run's scale where it fits there; else laid
+// out at the largest scale, down to 75 % of the run's, at which it fits, every control at that
+// one scale, and moved up into the work area.
+TEST_F(Panel, WholeOnItsMonitor)
+{
+    ASSERT_NE(Open(), nullptr);
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    GetMonitorInfoA(MonitorFromWindow(Window(), MONITOR_DEFAULTTONEAREST), &monitor);
+    const RECT work = monitor.rcWork;
+    RECT outer;
+    GetWindowRect(Window(), &outer);
+    const int run = vktest::RunDpi(), dpi = LayoutDpi(), frame = SystemFrame(run).cy;
+    std::printf("outer size %ld x %ld on a work area %ld high, laid out at %d DPI\n", outer.right - outer.left,
+                outer.bottom - outer.top, work.bottom - work.top, dpi);
+    const auto fits = [&work, frame](int scale) { return ScaleToDpi(kClientHeight, scale) + frame <= work.bottom - work.top; };
+    if (fits(run)) {
+        EXPECT_EQ(dpi, run);
+    } else {
+        EXPECT_TRUE(dpi >= run * 3 / 4 && dpi < run && fits(dpi) && !fits(dpi + 1)) << dpi;
+        EXPECT_EQ(std::make_pair(outer.top >= work.top, outer.bottom <= work.bottom), std::make_pair(true, true));
+    }
+    // Three controls and every font at that scale.
+    std::vector<LONG> found, expected;
+    for (const auto& [id, x, y, w, h] : {std::make_tuple(IDC_CRIMSON_RING, 11, 87, 85, 20),
+                                         {IDC_DISTANCE, 58, 274, 38, 13}, {IDC_NAV_SLOPE, 62, 699, 38, 13}}) {
+        RECT r;
+        GetWindowRect(Control(id), &r);
+        MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+        found.insert(found.end(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
+        for (int v : {x, y, w, h})
+            expected.push_back(ScaleToDpi(v, dpi));
+    }
+    for (HWND child = GetWindow(Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+        LOGFONTA face = {};
+        GetObjectA(HFONT(SendMessageA(child, WM_GETFONT, 0, 0)), sizeof face, &face);
+        found.push_back(face.lfHeight);
+        expected.push_back(ScaleToDpi(13, dpi));
+    }
+    EXPECT_EQ(found, expected);
 }
 
 // The name "Multiple" held by another kind of object is not a copy of vk running: vk starts.
