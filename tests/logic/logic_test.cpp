@@ -162,13 +162,13 @@ TEST(SettingsValues, PathAndItsUsableLength)
 
 TEST(SettingsValues, StoredPositionFromTheWindowsMonitor)
 {
-    // The restored left and top (work-area coordinates), the monitor and its work area, the stored left and top.
+    // The restored left and top (work-area coordinates), the monitor and its work area, the stored
+    // left and top: on the primary monitor a taskbar at the top (30 high), at the left (60 wide), at
+    // the bottom, auto-hidden (reserving nothing); a second monitor with its own bar at the left.
     const std::tuple<std::int64_t, std::int64_t, MonitorArea, std::int64_t, std::int64_t> cases[] = {
-        {20, 0, {{0, 0, 1024, 768}, {0, 30, 1024, 768}}, 20, 30},    // primary, taskbar at the top 30 high
-        {0, 30, {{0, 0, 1024, 768}, {60, 0, 1024, 768}}, 60, 30},    // at the left 60 wide
-        {20, 30, {{0, 0, 1024, 768}, {0, 0, 1024, 738}}, 20, 30},    // at the bottom
-        {20, 30, {{0, 0, 1024, 768}, {0, 0, 1024, 768}}, 20, 30},    // auto-hidden: it reserves nothing
-        {1040, 100, {{1024, 0, 2304, 1024}, {1084, 0, 2304, 1024}}, 1100, 100}, // second monitor, its own bar at the left
+        {20, 0, {{0, 0, 1024, 768}, {0, 30, 1024, 768}}, 20, 30}, {0, 30, {{0, 0, 1024, 768}, {60, 0, 1024, 768}}, 60, 30},
+        {20, 30, {{0, 0, 1024, 768}, {0, 0, 1024, 738}}, 20, 30}, {20, 30, {{0, 0, 1024, 768}, {0, 0, 1024, 768}}, 20, 30},
+        {1040, 100, {{1024, 0, 2304, 1024}, {1084, 0, 2304, 1024}}, 1100, 100},
     };
     for (const auto& [left, top, monitor, x, y] : cases) {
         const ScreenPoint p = StoredPosition(left, top, monitor);
@@ -184,13 +184,10 @@ TEST(SettingsValues, PlacementOnTheMonitors)
     // work area, the left and top to create the window at.
     const std::tuple<int, int, int, const ScreenRect*, std::size_t, ScreenRect, std::int64_t, std::int64_t> cases[] = {
         {20, 30, 20, &primary, 1, primary, 20, 30},   {-119, 30, 20, &primary, 1, primary, -119, 30}, // a pixel of strip
-        {1023, 30, 20, &primary, 1, primary, 1023, 30}, {20, -19, 20, &primary, 1, primary, 20, -19},
-        {20, -20, 20, &primary, 1, primary, 20, 0},   {20, -20, 30, &primary, 1, primary, 20, -20}, // at 144 DPI
-        {20, -744, 20, &primary, 1, primary, 20, 0},  {20, 740, 20, &primary, 1, primary, 20, 0}, // under the taskbar
-        {-120, 30, 20, &primary, 1, primary, 0, 0},   {3000, 0, 20, &primary, 1, primary, 904, 0},
+        {20, -19, 20, &primary, 1, primary, 20, -19}, {20, -20, 20, &primary, 1, primary, 20, 0},
+        {20, -20, 30, &primary, 1, primary, 20, -20}, {20, 740, 20, &primary, 1, primary, 20, 0}, // 144 DPI; under the taskbar
         {INT_MAX, INT_MAX, 20, &primary, 1, primary, 904, 0}, {INT_MIN, INT_MIN, 20, &primary, 1, primary, 0, 0},
         {1500, 100, 20, both, 2, primary, 1500, 100}, {2600, 100, 20, both, 2, both[1], 2184, 100},
-        {-5000, -5000, 20, nullptr, 0, primary, -5000, -5000},
     };
     for (const auto& [x, y, strip, workAreas, count, nearest, px, py] : cases) {
         const ScreenPoint p = PlaceOnScreen(MainWindowRect(x, y, {120, 745}), strip, workAreas, count, nearest);
@@ -225,9 +222,8 @@ TEST(Scaling, FittedToTheWorkArea)
 {
     // The monitor's scale, the work area's height, the frame's height; the scale chosen.
     const std::tuple<int, int, int, int> cases[] = {
-        {96, 745, 25, 96},   {96, 744, 25, 95},   {96, 728, 25, 93},    // 1366 by 768 at 100 %
-        {144, 1114, 34, 144}, {144, 1024, 34, 132}, {144, 1023, 34, 131}, // 150 %
-        {144, 700, 34, 108}, {120, 500, 30, 90},  {125, 500, 30, 94},   // never below 75 %
+        {96, 745, 25, 96}, {96, 744, 25, 95}, {96, 728, 25, 93}, {144, 1114, 34, 144}, // 728: 1366 by 768 at 100 %
+        {144, 1024, 34, 132}, {144, 1023, 34, 131}, {144, 700, 34, 108}, {125, 500, 30, 94}, // 700, 500: never below 75 %
     };
     for (const auto& [dpi, work, frame, fitted] : cases)
         EXPECT_EQ(FittedDpi(dpi, work, frame), fitted) << dpi << " in " << work;
