@@ -343,7 +343,7 @@ void OnKeyDown(HWND window, WPARAM key)
 void FitMainWindow(HWND window)
 {
     if (IsIconic(window))
-        return; // chosen again when it is restored to a changed work area
+        return; // minimised: kept as it is until the next change of scale or work area
     RECT place;
     GetWindowRect(window, &place);
     Fit(window, WindowDpi(window), place, false);
