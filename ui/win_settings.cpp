@@ -114,14 +114,18 @@ void SaveKey(const std::wstring& path, SettingKey key, const char* value)
         g_failedSave = {true, path, GetLastError()};
 }
 
+// True when the key is in the file, also with an empty value: then neither of two different
+// defaults comes back.
+bool SettingPresent(const std::wstring& path, SettingKey key)
+{
+    return ReadSettingText(path, key.section, key.key, "0") != "0" || ReadSettingText(path, key.section, key.key, "1") != "1";
+}
+
 // Writes a key that is there only while its option is on, or removes it (null value) when it is
-// there: removing a missing key is left to no system.
+// there: a missing key is never removed, so no system's answer to that can fail the save.
 void SaveOptionalKey(const std::wstring& path, SettingKey key, const char* value)
 {
-    // Missing exactly when neither of two different defaults comes back changed.
-    const bool present = ReadSettingText(path, key.section, key.key, "0") != "0" ||
-                         ReadSettingText(path, key.section, key.key, "1") != "1";
-    if (value != nullptr || present)
+    if (value != nullptr || SettingPresent(path, key))
         SaveKey(path, key, value);
 }
 
