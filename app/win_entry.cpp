@@ -17,7 +17,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
         TranslateMessage(&message);
         DispatchMessageA(&message);
     }
-    // The window is gone; if its settings could not be saved, the player learns it now.
+    // The window is gone: a new copy may start; if the settings could not be saved, the player
+    // learns it now.
+    ReleaseSingleInstance();
     ReportFailedSave();
     return static_cast<int>(message.wParam);
 }

@@ -2,6 +2,8 @@
 // with the class name, title and position read from the settings file.
 #include "win_startup.h"
 
+#include <algorithm>
+#include <climits>
 #include <string>
 #include <vector>
 
@@ -16,40 +18,55 @@ namespace {
 // Title bar, frame and system menu only: no sizing border, no minimise or maximise box.
 constexpr DWORD kMainStyle = WS_CAPTION | WS_SYSMENU;
 
-// The main window's outer size at dpi: 120 by 745 at 96 DPI.
+// The top strip of the title bar that must stay on a work area, in pixels at 96 DPI.
+constexpr int kTitleStripHeight = 20;
+
+// The main window's outer size at dpi: the panel's client area with the frame the system gives
+// at that scale (120 by 745 at 96 DPI where the frame is 6 by 25).
 PixelSize MainSizeAt(int dpi)
 {
-    return MainWindowSize(dpi, FrameSizeAt(kBaseDpi, kMainStyle), FrameSizeAt(dpi, kMainStyle));
+    return MainWindowSize(dpi, FrameSizeAt(dpi, kMainStyle));
 }
 
-// Collects every monitor's rectangle and work area.
-BOOL CALLBACK CollectMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data)
+// Collects every monitor's work area.
+BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data)
 {
     MONITORINFO info = {};
     info.cbSize = sizeof info;
-    if (GetMonitorInfoA(monitor, &info)) {
-        MonitorArea area;
-        area.monitor = {info.rcMonitor.left, info.rcMonitor.top, info.rcMonitor.right, info.rcMonitor.bottom};
-        area.work = {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom};
-        reinterpret_cast<std::vector<MonitorArea>*>(data)->push_back(area);
-    }
+    if (GetMonitorInfoA(monitor, &info))
+        reinterpret_cast<std::vector<ScreenRect>*>(data)->push_back(
+            {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
     return TRUE;
 }
 
-// The stored position, moved onto the nearest monitor's work area only when the window would
-// lie wholly outside every monitor (one since removed); a partly visible place is kept.
-ScreenPoint VisiblePosition(int x, int y, PixelSize size)
+// A screen coordinate within the platform's range.
+LONG ToLong(std::int64_t v)
 {
-    std::vector<MonitorArea> monitors;
-    EnumDisplayMonitors(nullptr, nullptr, CollectMonitor, reinterpret_cast<LPARAM>(&monitors));
-    return PlaceOnScreen(MainWindowRect(x, y, size), monitors.data(), monitors.size());
+    return static_cast<LONG>(std::clamp<std::int64_t>(v, LONG_MIN, LONG_MAX));
+}
+
+// The stored position, kept while the top strip of the title bar (20 pixels at dpi) meets some
+// monitor's work area, so that the window can be taken by its title bar; else moved onto the work
+// area of the monitor nearest to it (one since removed, or a place no title bar can be reached at).
+ScreenPoint VisiblePosition(int x, int y, PixelSize size, int dpi)
+{
+    std::vector<ScreenRect> workAreas;
+    EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
+    const ScreenRect window = MainWindowRect(x, y, size);
+    const RECT r = {ToLong(window.left), ToLong(window.top), ToLong(window.right), ToLong(window.bottom)};
+    MONITORINFO nearest = {};
+    nearest.cbSize = sizeof nearest;
+    GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &nearest);
+    const RECT& w = nearest.rcWork;
+    return PlaceOnScreen(window, ScaleToDpi(kTitleStripHeight, dpi), workAreas.data(), workAreas.size(),
+                         {w.left, w.top, w.right, w.bottom});
 }
 
 } // namespace
 
 ATOM RegisterMainClass(HINSTANCE instance)
 {
-    const std::string path = CurrentSettingsPath();
+    const std::wstring path = CurrentSettingsPath();
     std::string className = ReadSettingText(path, kClassNameKey.section, kClassNameKey.key, kDefaultClassName);
 
     // A stored name that cannot be registered (empty) or that names a class the process already
@@ -86,9 +103,16 @@ void LoadMainTitle()
                        ReadSettingText(CurrentSettingsPath(), kTitleKey.section, kTitleKey.key, kDefaultTitle));
 }
 
+namespace {
+
+// The single-instance mutex while this copy's window lives.
+HANDLE g_instanceMutex = nullptr;
+
+} // namespace
+
 bool ClaimSingleInstance()
 {
-    // The handle stays open for the life of the process: the name marks that a copy runs. Only an
+    // The handle stays open while the window lives: the name marks that a copy runs. Only an
     // existing mutex of that name means another copy, also one this process may not open (a copy
     // run by another user or elevated); the name held by another kind of object does not keep vk
     // from starting.
@@ -96,27 +120,35 @@ bool ClaimSingleInstance()
     const DWORD error = GetLastError();
     if (mutex == nullptr)
         return error != ERROR_ACCESS_DENIED;
+    g_instanceMutex = mutex;
     return error != ERROR_ALREADY_EXISTS;
+}
+
+void ReleaseSingleInstance()
+{
+    if (g_instanceMutex != nullptr)
+        CloseHandle(g_instanceMutex);
+    g_instanceMutex = nullptr;
 }
 
 HWND OpenMainWindow(HINSTANCE instance, int showCommand)
 {
-    const std::string path = CurrentSettingsPath();
+    const std::wstring path = CurrentSettingsPath();
     int y = ReadSettingInt(path, kPosYKey.section, kPosYKey.key, kDefaultY);
     int x = ReadSettingInt(path, kPosXKey.section, kPosXKey.key, kDefaultX);
     const bool topMost = ReadSettingInt(path, kTopMostKey.section, kTopMostKey.key, 0) == 1;
-    const PixelSize size = MainSizeAt(ScreenDpi());
-    ScreenPoint place = VisiblePosition(x, y, size);
+    const int dpi = ScreenDpi();
+    const PixelSize size = MainSizeAt(dpi);
+    const ScreenPoint place = VisiblePosition(x, y, size, dpi);
 
     HWND window = CreateWindowExA(topMost ? WS_EX_TOPMOST : 0, MainClassName(), MainTitle(), kMainStyle,
                                   static_cast<int>(place.x), static_cast<int>(place.y), size.width, size.height,
                                   nullptr, nullptr, instance, nullptr);
     if (window == nullptr)
         return nullptr;
-    // On a display of another scale than the screen's (each monitor its own), the window's own.
-    const PixelSize fitted = MainSizeAt(WindowDpi(window));
-    if (fitted.width != size.width || fitted.height != size.height)
-        SetWindowPos(window, nullptr, 0, 0, fitted.width, fitted.height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // On a display of another scale than the screen's (each monitor its own), the window's own;
+    // on a work area too low for the window, fitted to it.
+    FitMainWindow(window);
     ShowWindow(window, showCommand);
     UpdateWindow(window);
     return window;

@@ -14,11 +14,16 @@ int CreateMainWindow(HINSTANCE instance, int showCommand);
 // Reads the title ("App", "AppTitle") from the settings file and keeps it for the run.
 void LoadMainTitle();
 
-// Creates the named mutex "Multiple" (held until the process ends); false when it already existed
-// (another copy runs, or a mutex of that name exists that this process may not open), true also
-// when the name is held by another kind of object.
+// Creates the named mutex "Multiple" (held until ReleaseSingleInstance); false when it already
+// existed (another copy runs, or a mutex of that name exists that this process may not open),
+// true also when the name is held by another kind of object.
 bool ClaimSingleInstance();
 
-// Creates the main window at its stored position (brought back onto a monitor only when wholly
-// outside every one), shows it with showCommand and paints it. Null when creation failed.
+// Closes the mutex once the window is gone, so that a new copy can start while this one still
+// shows a message.
+void ReleaseSingleInstance();
+
+// Creates the main window at its stored position (brought back onto a monitor when the top of
+// its title bar would lie on no work area), shows it with showCommand and paints it. Null when
+// creation failed.
 HWND OpenMainWindow(HINSTANCE instance, int showCommand);

@@ -39,6 +39,7 @@ endif()
 if(WIN32)
   vk_test_program(win_tests win vkapp psapi)
   target_sources(win_tests PRIVATE ${CMAKE_SOURCE_DIR}/res/vk.rc) # the dial picture and the manifest
+  target_compile_definitions(win_tests PRIVATE WINVER=0x0A00 _WIN32_WINNT=0x0A00) # the tests need Windows 10
   # The panel's layout again at the display scales players use (125 to 200 %), each in a Wine
   # prefix of that scale (tools/wine-run, VK_DPI).
   foreach(dpi 120 144 192)
@@ -46,6 +47,10 @@ if(WIN32)
              --gtest_filter=Panel.LaidOutAtTheDisplaysScale:Panel.EveryTextFitsItsControl)
     set_tests_properties(win_tests_${dpi}dpi PROPERTIES ENVIRONMENT VK_DPI=${dpi})
   endforeach()
+  # At 150 % on a desktop lower than the window (1,024 pixels): laid out at a smaller scale that fits.
+  add_test(NAME win_tests_144dpi_low COMMAND win_tests --gtest_brief=1
+           --gtest_filter=Panel.LaidOutAtTheDisplaysScale:Panel.EveryTextFitsItsControl)
+  set_tests_properties(win_tests_144dpi_low PROPERTIES ENVIRONMENT "VK_DPI=144;VK_DESKTOP_HEIGHT=1024")
 endif()
 
 # Whole programs run as a player runs them: vkcalc's process checks (both trees), vk.exe with

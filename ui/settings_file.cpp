@@ -1,26 +1,17 @@
-// The settings file's path rules and the stored position's taskbar correction.
+// The settings file's path rules and the stored position from the window's monitor.
 #include "settings_file.h"
 
-std::string SettingsPath(const std::string& currentDirectory)
+std::wstring SettingsPath(const std::wstring& currentDirectory)
 {
-    return currentDirectory + "\\vk.ini";
+    return currentDirectory + L"\\vk.ini";
 }
 
-bool SettingsPathUsable(const std::string& path)
+bool SettingsPathUsable(const std::wstring& path)
 {
     return !path.empty() && path.size() <= kMaxProfilePath;
 }
 
-ScreenPoint CorrectForTaskbar(std::int64_t left, std::int64_t top, const ScreenRect& taskbar)
+ScreenPoint StoredPosition(std::int64_t left, std::int64_t top, const MonitorArea& monitor)
 {
-    ScreenPoint p{left, top};
-    if (taskbar.left < 5 && taskbar.top < 5) {
-        std::int64_t height = taskbar.bottom - taskbar.top;
-        std::int64_t width = taskbar.right - taskbar.left;
-        if (height < width)
-            p.y += height; // along the top edge
-        else
-            p.x += width; // along the left edge (an all-zero rectangle adds 0)
-    }
-    return p;
+    return {left + monitor.work.left - monitor.monitor.left, top + monitor.work.top - monitor.monitor.top};
 }

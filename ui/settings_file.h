@@ -1,5 +1,5 @@
 // Values of the settings file vk.ini that need no platform: its path, the buffers its texts are
-// read through, and the stored window position's taskbar correction.
+// read through, and the stored window position from the window's monitor.
 #pragma once
 
 #include <cstddef>
@@ -8,15 +8,16 @@
 
 // Size of the buffers that stored texts are read into: at most 254 characters are taken.
 constexpr std::size_t kSettingBufferSize = 255;
-// Longest path, in characters, that the profile functions accept (MAX_PATH less the terminator).
+// Longest path, in UTF-16 units, that the profile functions accept (MAX_PATH less the terminator).
 constexpr std::size_t kMaxProfilePath = 259;
 
-// The settings file's path: the current directory followed by "\vk.ini", no separator added or
-// removed (a directory ending in a backslash gives a doubled one). Any length: nothing is cut.
-std::string SettingsPath(const std::string& currentDirectory);
+// The settings file's path (UTF-16, so that any folder name is kept): the current directory
+// followed by "\vk.ini", no separator added or removed (a directory ending in a backslash gives a
+// doubled one). Any length: nothing is cut.
+std::wstring SettingsPath(const std::wstring& currentDirectory);
 
 // True when the profile functions can use path; a longer one acts as a missing file.
-bool SettingsPathUsable(const std::string& path);
+bool SettingsPathUsable(const std::wstring& path);
 
 // A rectangle in screen pixels: left and top inside, right and bottom just outside.
 // 64-bit, so that a stored position near the ends of the int range plus the size cannot overflow.
@@ -28,7 +29,13 @@ struct ScreenPoint {
     std::int64_t x = 0, y = 0;
 };
 
-// The stored position of a window whose restored rectangle starts at (left, top) of the work
-// area: a taskbar at the top edge (left and top below 5, wider than high) adds its height to
-// the top, one at the left edge adds its width to the left; any other taskbar adds nothing.
-ScreenPoint CorrectForTaskbar(std::int64_t left, std::int64_t top, const ScreenRect& taskbar);
+// A monitor: its whole rectangle and its work area (less the taskbar and other desktop bars).
+struct MonitorArea {
+    ScreenRect monitor;
+    ScreenRect work;
+};
+
+// The stored (screen) position of a window whose restored rectangle starts at (left, top) in the
+// coordinates of its monitor's work area: offset by the work area's corner within the monitor, so
+// a taskbar at the top or left counts, an auto-hidden one (which reserves nothing) does not.
+ScreenPoint StoredPosition(std::int64_t left, std::int64_t top, const MonitorArea& monitor);

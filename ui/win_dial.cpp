@@ -161,6 +161,14 @@ void DialDrag(HWND window, DialButton button, DialPoint p, int dpi)
 {
     StoredPoint(button) = p;
     if (InDialArea(DialAt(dpi), p)) {
-        InvalidateRect(window, nullptr, FALSE);
+        RepaintDial(window, dpi);
     }
+}
+
+void RepaintDial(HWND window, int dpi)
+{
+    const DialGeometry dial = DialAt(dpi);
+    // The picture and the sensitive area, one pixel wider and taller; the lines lie inside.
+    const RECT area = {dial.origin.x, dial.origin.y, dial.origin.x + dial.size + 1, dial.origin.y + dial.size + 1};
+    InvalidateRect(window, &area, FALSE);
 }

@@ -16,5 +16,9 @@ void DrawDial(HWND window, HDC dc, int dpi);
 // with erasing; outside it recalculates and gives the focus to the wind power list.
 void DialPress(HWND window, DialButton button, DialPoint p, int dpi);
 
-// A move to p with the button held: records the point; inside the dial it repaints without erasing.
+// A move to p with the button held: records the point; inside the dial it repaints the dial.
 void DialDrag(HWND window, DialButton button, DialPoint p, int dpi);
+
+// Repaints the dial of the panel laid out at dpi without erasing: only its rectangle, in which no
+// label lies, so that the labels are drawn once per erase.
+void RepaintDial(HWND window, int dpi);

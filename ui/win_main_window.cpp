@@ -2,6 +2,8 @@
 // hands commands to the calculator and mouse input to the dial, saves the settings at the end.
 #include "win_main_window.h"
 
+#include <algorithm>
+
 #include "controls.h"
 #include "dpi_scale.h"
 #include "panel_inputs.h"
@@ -192,10 +194,34 @@ void ToggleTopMost(HWND window)
     CheckTopMostItem(window);
 }
 
+// The window's style, whose frame the system draws.
+DWORD MainStyle(HWND window)
+{
+    return static_cast<DWORD>(GetWindowLongPtrA(window, GWL_STYLE));
+}
+
+// The scale to lay the panel out at for a window at place (dpi: the window's own scale), and the
+// work area of the monitor it is on.
+struct MonitorLayout {
+    int dpi;
+    RECT work;
+};
+MonitorLayout LayoutDpi(HWND window, int dpi, const RECT& place)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (!GetMonitorInfoA(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &info))
+        return {dpi, place}; // no monitor to fit: as it is
+    const int frame = FrameSizeAt(dpi, MainStyle(window)).height;
+    return {FittedDpi(dpi, info.rcWork.bottom - info.rcWork.top, frame), info.rcWork};
+}
+
 // Builds the panel; false when a control or a font cannot be made, which fails the window's creation.
 bool OnCreate(HWND window, const CREATESTRUCTA* create)
 {
-    g_dpi = WindowDpi(window);
+    RECT place;
+    GetWindowRect(window, &place);
+    g_dpi = LayoutDpi(window, WindowDpi(window), place).dpi;
 
     // Step 1: the window cannot be sized, minimised or maximised from its system menu; it can be
     // kept on top, by the item after Move.
@@ -241,18 +267,43 @@ bool OnCreate(HWND window, const CREATESTRUCTA* create)
     return true;
 }
 
-// The window moved to a display of another scale: the panel laid out again at dpi, the window
-// taking the place and size the system suggests.
-void OnDpiChanged(HWND window, int dpi, const RECT* suggested)
+// The panel laid out again at g_dpi: every control's place and size and the fonts, repainted.
+void LayOut(HWND window)
 {
-    g_dpi = dpi;
     for (const ControlEntry& entry : kControls)
         SetWindowPos(GetDlgItem(window, entry.id), nullptr, ScaleToDpi(entry.x, g_dpi), ScaleToDpi(entry.y, g_dpi),
                      ScaleToDpi(entry.width, g_dpi), ScaleToDpi(entry.height, g_dpi), SWP_NOZORDER | SWP_NOACTIVATE);
     SetFonts(window, TRUE); // without new fonts the old ones stay
-    SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                 suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
     InvalidateRect(window, nullptr, TRUE);
+}
+
+// Lays the panel out at the scale chosen for the window at place (dpi: the window's own scale)
+// and sizes the window to it. A window laid out at its own scale takes the suggested rectangle
+// when there is one; a fitted one is moved up until its bottom lies inside the work area.
+void Fit(HWND window, int dpi, const RECT& place, bool suggested)
+{
+    const MonitorLayout layout = LayoutDpi(window, dpi, place);
+    if (layout.dpi != g_dpi) {
+        g_dpi = layout.dpi;
+        LayOut(window);
+    }
+    if (suggested && layout.dpi == dpi) {
+        SetWindowPos(window, nullptr, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        return;
+    }
+    const PixelSize size = MainWindowSize(g_dpi, FrameSizeAt(dpi, MainStyle(window)));
+    LONG top = place.top;
+    if (layout.dpi < dpi && top + size.height > layout.work.bottom)
+        top = std::max(layout.work.top, layout.work.bottom - size.height);
+    SetWindowPos(window, nullptr, place.left, top, size.width, size.height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The window moved to a display of another scale: the panel laid out again for it, in the
+// rectangle the system suggests unless it has to be fitted to the work area.
+void OnDpiChanged(HWND window, int dpi, const RECT* suggested)
+{
+    Fit(window, dpi, *suggested, true);
 }
 
 void OnDestroy(HWND window)
@@ -288,6 +339,20 @@ void OnKeyDown(HWND window, WPARAM key)
 }
 
 } // namespace
+
+void FitMainWindow(HWND window)
+{
+    if (IsIconic(window))
+        return; // minimised: kept as it is until the next change of scale or work area
+    RECT place;
+    GetWindowRect(window, &place);
+    Fit(window, WindowDpi(window), place, false);
+}
+
+void RepaintMainDial(HWND window)
+{
+    RepaintDial(window, g_dpi);
+}
 
 LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -341,6 +406,13 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     case WM_DPICHANGED:
         OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_SETTINGCHANGE:
+        if (wParam == SPI_SETWORKAREA)
+            FitMainWindow(window);
+        return DefWindowProcA(window, message, wParam, lParam);
+    case WM_DISPLAYCHANGE:
+        FitMainWindow(window);
+        return DefWindowProcA(window, message, wParam, lParam);
     case WM_MBUTTONUP:
         SendMessageA(window, WM_KEYDOWN, VK_ESCAPE, 0);
         return 0;

@@ -2,8 +2,6 @@
 // platform keeps its format (CRLF line ends, keys replaced in place, unknown keys kept).
 #include "win_settings.h"
 
-#include <shellapi.h>
-
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -35,40 +33,67 @@ const char* MainTitle()
     return g_title.c_str();
 }
 
-std::string CurrentSettingsPath()
+namespace {
+
+// A text of the system code page in UTF-16, and back: the file's bytes stay those of the code
+// page, while the path keeps every character of any folder name.
+std::wstring Wide(const char* text)
 {
-    // Ask for the length first: a directory of any length is taken whole, never cut or overrun.
-    DWORD needed = GetCurrentDirectoryA(0, nullptr);
-    std::vector<char> buffer(needed + 1, '\0');
-    DWORD length = GetCurrentDirectoryA(static_cast<DWORD>(buffer.size()), buffer.data());
-    if (length == 0 || length >= buffer.size())
-        return std::string(); // changed between the two calls or failed: acts as a missing file
-    return SettingsPath(std::string(buffer.data(), length));
+    const int length = MultiByteToWideChar(CP_ACP, 0, text, -1, nullptr, 0);
+    std::wstring wide(length > 0 ? length : 1, L'\0');
+    MultiByteToWideChar(CP_ACP, 0, text, -1, wide.data(), length);
+    wide.resize(wide.size() - 1);
+    return wide;
 }
 
-std::string ReadSettingText(const std::string& path, const char* section, const char* key, const char* defaultText)
+std::string Narrow(const wchar_t* text)
+{
+    const int length = WideCharToMultiByte(CP_ACP, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string narrow(length > 0 ? length : 1, '\0');
+    WideCharToMultiByte(CP_ACP, 0, text, -1, narrow.data(), length, nullptr, nullptr);
+    narrow.resize(narrow.size() - 1);
+    return narrow;
+}
+
+} // namespace
+
+std::wstring CurrentSettingsPath()
+{
+    // Ask for the length first: a directory of any length is taken whole, never cut or overrun.
+    DWORD needed = GetCurrentDirectoryW(0, nullptr);
+    std::vector<wchar_t> buffer(needed + 1, L'\0');
+    DWORD length = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+    if (length == 0 || length >= buffer.size())
+        return std::wstring(); // changed between the two calls or failed: acts as a missing file
+    return SettingsPath(std::wstring(buffer.data(), length));
+}
+
+std::string ReadSettingText(const std::wstring& path, const char* section, const char* key, const char* defaultText)
 {
     if (!SettingsPathUsable(path))
         return defaultText;
-    char buffer[kSettingBufferSize] = {};
-    GetPrivateProfileStringA(section, key, defaultText, buffer, sizeof buffer, path.c_str());
-    return buffer;
+    wchar_t buffer[kSettingBufferSize] = {};
+    GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(defaultText).c_str(), buffer,
+                             kSettingBufferSize, path.c_str());
+    return Narrow(buffer);
 }
 
-int ReadSettingInt(const std::string& path, const char* section, const char* key, int defaultValue)
+int ReadSettingInt(const std::wstring& path, const char* section, const char* key, int defaultValue)
 {
     if (!SettingsPathUsable(path))
         return defaultValue;
-    return static_cast<int>(GetPrivateProfileIntA(section, key, defaultValue, path.c_str()));
+    return static_cast<int>(GetPrivateProfileIntW(Wide(section).c_str(), Wide(key).c_str(), defaultValue, path.c_str()));
 }
 
-bool WriteSettingText(const std::string& path, const char* section, const char* key, const char* value)
+bool WriteSettingText(const std::wstring& path, const char* section, const char* key, const char* value)
 {
     if (!SettingsPathUsable(path)) {
         SetLastError(path.empty() ? ERROR_PATH_NOT_FOUND : ERROR_FILENAME_EXCED_RANGE);
         return false;
     }
-    return WritePrivateProfileStringA(section, key, value, path.c_str()) != FALSE;
+    const std::wstring text = value != nullptr ? Wide(value) : std::wstring();
+    return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), value != nullptr ? text.c_str() : nullptr,
+                                      path.c_str()) != FALSE;
 }
 
 namespace {
@@ -76,27 +101,43 @@ namespace {
 // The first key that the last save could not write: the file and the system's error code.
 struct FailedSave {
     bool failed = false;
-    std::string path;
+    std::wstring path;
     DWORD error = 0;
+    bool topMost = false; // the window was kept above all others: so is the message
 };
 FailedSave g_failedSave;
 
 // Writes one key of the save; keeps the first failure.
-void SaveKey(const std::string& path, SettingKey key, const char* value)
+void SaveKey(const std::wstring& path, SettingKey key, const char* value)
 {
     if (!WriteSettingText(path, key.section, key.key, value) && !g_failedSave.failed)
         g_failedSave = {true, path, GetLastError()};
 }
 
-// The system's text for an error code, without its line end.
-std::string SystemReason(DWORD error)
+// True when the key is in the file, also with an empty value: then neither of two different
+// defaults comes back.
+bool SettingPresent(const std::wstring& path, SettingKey key)
 {
-    char text[512] = {};
-    DWORD length = FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
-                                  sizeof text, nullptr);
-    while (length > 0 && (text[length - 1] == '\r' || text[length - 1] == '\n' || text[length - 1] == ' '))
-        text[--length] = '\0';
-    return length > 0 ? std::string(text) : "Error " + std::to_string(error) + ".";
+    return ReadSettingText(path, key.section, key.key, "0") != "0" || ReadSettingText(path, key.section, key.key, "1") != "1";
+}
+
+// Writes a key that is there only while its option is on, or removes it (null value) when it is
+// there: a missing key is never removed, so no system's answer to that can fail the save.
+void SaveOptionalKey(const std::wstring& path, SettingKey key, const char* value)
+{
+    if (value != nullptr || SettingPresent(path, key))
+        SaveKey(path, key, value);
+}
+
+// The system's text for an error code, without its line end.
+std::wstring SystemReason(DWORD error)
+{
+    wchar_t text[512] = {};
+    DWORD length = FormatMessageW(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0, text,
+                                  512, nullptr);
+    while (length > 0 && (text[length - 1] == L'\r' || text[length - 1] == L'\n' || text[length - 1] == L' '))
+        text[--length] = L'\0';
+    return length > 0 ? std::wstring(text) : L"Error " + std::to_wstring(error) + L".";
 }
 
 bool IsChecked(HWND mainWindow, int id)
@@ -109,26 +150,31 @@ void Tick(HWND mainWindow, int id)
     SendDlgItemMessageA(mainWindow, id, BM_SETCHECK, BST_CHECKED, 0);
 }
 
-// The left and top of the restored window in screen coordinates.
-ScreenPoint StoredPosition(HWND mainWindow)
+// A platform rectangle as a screen rectangle.
+ScreenRect ToScreenRect(const RECT& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+// The left and top of the restored window in screen coordinates. The restored rectangle is in the
+// coordinates of the work area of its monitor: that monitor's is added back.
+ScreenPoint StoredPlace(HWND mainWindow)
 {
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     GetWindowPlacement(mainWindow, &placement);
-
-    // The restored rectangle is relative to the work area: add back a taskbar at the top or left.
-    APPBARDATA taskbar = {};
-    taskbar.cbSize = sizeof taskbar;
-    SHAppBarMessage(ABM_GETTASKBARPOS, &taskbar);
-    ScreenRect bar{taskbar.rc.left, taskbar.rc.top, taskbar.rc.right, taskbar.rc.bottom};
-    return CorrectForTaskbar(placement.rcNormalPosition.left, placement.rcNormalPosition.top, bar);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST), &info);
+    return StoredPosition(placement.rcNormalPosition.left, placement.rcNormalPosition.top,
+                          {ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork)});
 }
 
 } // namespace
 
 void LoadStoredInputs(HWND mainWindow)
 {
-    const std::string path = CurrentSettingsPath();
+    const std::wstring path = CurrentSettingsPath();
     for (const PanelInput& input : PanelInputs()) {
         if (input.section == nullptr)
             continue;
@@ -158,20 +204,20 @@ void LoadStoredInputs(HWND mainWindow)
 
 bool SaveSettings(HWND mainWindow)
 {
-    const std::string path = CurrentSettingsPath();
+    const std::wstring path = CurrentSettingsPath();
     g_failedSave = FailedSave{};
 
     SaveKey(path, kTitleKey, MainTitle());
     SaveKey(path, kClassNameKey, MainClassName());
 
-    ScreenPoint position = StoredPosition(mainWindow);
+    ScreenPoint position = StoredPlace(mainWindow);
     char number[24];
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.x));
     SaveKey(path, kPosXKey, number);
     std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.y));
     SaveKey(path, kPosYKey, number);
     const bool topMost = (GetWindowLongPtrA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    SaveKey(path, kTopMostKey, topMost ? "1" : nullptr); // off: no key, as in a first run's file
+    SaveOptionalKey(path, kTopMostKey, topMost ? "1" : nullptr); // off: no key, as in a first run's file
 
     for (const PanelInput& input : PanelInputs()) {
         if (input.section == nullptr)
@@ -187,6 +233,7 @@ bool SaveSettings(HWND mainWindow)
             SaveKey(path, {input.section, input.key}, input.items[IsChecked(mainWindow, second) ? 1 : 0]);
         }
     }
+    g_failedSave.topMost = topMost;
     return !g_failedSave.failed;
 }
 
@@ -194,8 +241,10 @@ void ReportFailedSave()
 {
     if (!g_failedSave.failed)
         return;
-    const std::string text = "Your inputs could not be saved to\n" + g_failedSave.path + "\n\n" +
-                             SystemReason(g_failedSave.error) +
-                             "\n\nStart vk from a folder you can write to, or make vk.ini writable.";
-    MessageBoxA(nullptr, text.c_str(), "vk", MB_OK | MB_ICONWARNING);
+    const std::wstring text = L"Your inputs could not be saved to\n" + g_failedSave.path + L"\n\n" +
+                              SystemReason(g_failedSave.error) +
+                              L"\n\nStart vk from a folder you can write to, or make vk.ini writable.";
+    // In front, also of a full-screen game, so that vk never looks dead behind it.
+    const UINT onTop = g_failedSave.topMost ? MB_TOPMOST : 0;
+    MessageBoxW(nullptr, text.c_str(), L"vk", MB_OK | MB_ICONWARNING | MB_SETFOREGROUND | onTop);
 }

@@ -12,31 +12,33 @@ void SetMainWindowNames(const std::string& className, const std::string& title);
 const char* MainClassName();
 const char* MainTitle();
 
-// The settings file's path, built afresh: the current directory (of any length) and "\vk.ini".
-std::string CurrentSettingsPath();
+// The settings file's path, built afresh: the current directory (of any length and any name) and
+// "\vk.ini". The keys and values are texts of the system code page.
+std::wstring CurrentSettingsPath();
 
 // A stored text (at most 254 characters), or defaultText when the key or file is missing,
 // or when the path is too long for the profile functions.
-std::string ReadSettingText(const std::string& path, const char* section, const char* key, const char* defaultText);
+std::string ReadSettingText(const std::wstring& path, const char* section, const char* key, const char* defaultText);
 
-// A stored integer as GetPrivateProfileIntA reads it (leading digits with an optional minus; a
+// A stored integer as GetPrivateProfileInt reads it (leading digits with an optional minus; a
 // text without a leading number reads as 0), or defaultValue when missing or the path is too long.
-int ReadSettingInt(const std::string& path, const char* section, const char* key, int defaultValue);
+int ReadSettingInt(const std::wstring& path, const char* section, const char* key, int defaultValue);
 
 // Creates or replaces one key in place, or removes it when value is null. False when the file
 // could not be written or the path is too long for the profile functions, with the reason in
 // GetLastError.
-bool WriteSettingText(const std::string& path, const char* section, const char* key, const char* value);
+bool WriteSettingText(const std::wstring& path, const char* section, const char* key, const char* value);
 
 // Sets the stored inputs into the main window's controls (texts exactly as stored).
 void LoadStoredInputs(HWND mainWindow);
 
 // Writes every setting in the file's fixed order: title, class name, restored position
-// (taskbar-corrected) and whether the window is kept on top, then the stored inputs in the
+// (in screen coordinates) and whether the window is kept on top, then the stored inputs in the
 // panel's order. False when any key could not be written; the first failure is kept for
 // ReportFailedSave.
 bool SaveSettings(HWND mainWindow);
 
-// When the last save failed: says so in a message box without owner (the file's path, the
-// system's reason and what the player can do) and returns when the player has closed it.
+// When the last save failed: says so in a message box without owner, brought to the front and
+// kept on top when the window was (the file's path, the system's reason and what the player can
+// do), and returns when the player has closed it.
 void ReportFailedSave();

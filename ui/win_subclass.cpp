@@ -4,6 +4,7 @@
 #include "char_filter.h"
 #include "key_table.h"
 #include "panel_inputs.h"
+#include "win_main_window.h"
 #include "win_panel.h"
 
 namespace {
@@ -47,7 +48,7 @@ void LoseFocus(HWND control)
     if (mirror != 0) {
         HWND mainWindow = FindMainWindow();
         if (mainWindow != nullptr) {
-            InvalidateRect(mainWindow, nullptr, FALSE);
+            RepaintMainDial(mainWindow);
         }
     }
 }

@@ -150,52 +150,48 @@ TEST(Dial, LinesFromTheFieldTexts)
 
 TEST(SettingsValues, PathAndItsUsableLength)
 {
-    EXPECT_EQ(SettingsPath("C:\\games\\vk"), "C:\\games\\vk\\vk.ini");
-    EXPECT_EQ(SettingsPath("C:\\"), "C:\\\\vk.ini"); // no separator added or removed
-    EXPECT_EQ(SettingsPath(std::string(300, 'd')).size(), 307u); // nothing cut
+    EXPECT_EQ(SettingsPath(L"C:\\games\\vk"), L"C:\\games\\vk\\vk.ini");
+    EXPECT_EQ(SettingsPath(L"C:\\"), L"C:\\\\vk.ini"); // no separator added or removed
+    EXPECT_EQ(SettingsPath(std::wstring(300, L'd')).size(), 307u); // nothing cut
     // The directory's length, and whether its file's path is usable: 252 + 7 = 259 characters.
     const std::pair<std::size_t, bool> lengths[] = {{3, true}, {252, true}, {253, false}, {260, false}};
     for (const auto& [directory, usable] : lengths)
-        EXPECT_EQ(SettingsPathUsable(SettingsPath(std::string(directory, 'x'))), usable) << directory;
-    EXPECT_FALSE(SettingsPathUsable(""));
+        EXPECT_EQ(SettingsPathUsable(SettingsPath(std::wstring(directory, L'x'))), usable) << directory;
+    EXPECT_FALSE(SettingsPathUsable(L""));
 }
 
-TEST(SettingsValues, TaskbarCorrection)
+TEST(SettingsValues, StoredPositionFromTheWindowsMonitor)
 {
-    // The restored left and top, the taskbar, the stored left and top.
-    const std::tuple<std::int64_t, std::int64_t, ScreenRect, std::int64_t, std::int64_t> cases[] = {
-        // At the top 30 high, at the left 60 wide, at the bottom, at the right, the query failed.
-        {20, 0, {0, 0, 1024, 30}, 20, 30}, {0, 30, {0, 0, 60, 768}, 60, 30}, {20, 30, {0, 738, 1024, 768}, 20, 30},
-        {20, 30, {964, 0, 1024, 768}, 20, 30}, {20, 30, {0, 0, 0, 0}, 20, 30}, {5, 7, {-2, -2, 1026, 28}, 5, 37},
-        // Left or top 5 is not at the edge; a square one counts as at the left.
-        {20, 30, {5, 0, 65, 768}, 20, 30}, {20, 30, {0, 5, 1024, 35}, 20, 30}, {10, 10, {0, 0, 40, 40}, 50, 10},
+    // The restored left and top (work-area coordinates), the monitor and its work area, the stored
+    // left and top: on the primary monitor a taskbar at the top (30 high), at the left (60 wide), at
+    // the bottom, auto-hidden (reserving nothing); a second monitor with its own bar at the left.
+    const std::tuple<std::int64_t, std::int64_t, MonitorArea, std::int64_t, std::int64_t> cases[] = {
+        {20, 0, {{0, 0, 1024, 768}, {0, 30, 1024, 768}}, 20, 30}, {0, 30, {{0, 0, 1024, 768}, {60, 0, 1024, 768}}, 60, 30},
+        {20, 30, {{0, 0, 1024, 768}, {0, 0, 1024, 738}}, 20, 30}, {20, 30, {{0, 0, 1024, 768}, {0, 0, 1024, 768}}, 20, 30},
+        {1040, 100, {{1024, 0, 2304, 1024}, {1084, 0, 2304, 1024}}, 1100, 100},
     };
-    for (const auto& [left, top, taskbar, x, y] : cases) {
-        const ScreenPoint p = CorrectForTaskbar(left, top, taskbar);
-        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(x, y)) << taskbar.left << "," << taskbar.top << "," << taskbar.right;
+    for (const auto& [left, top, monitor, x, y] : cases) {
+        const ScreenPoint p = StoredPosition(left, top, monitor);
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(x, y)) << monitor.work.left << "," << monitor.work.top;
     }
 }
 
 TEST(SettingsValues, PlacementOnTheMonitors)
 {
-    const MonitorArea primary{{0, 0, 1024, 768}, {0, 0, 1024, 738}};
-    const MonitorArea both[] = {primary, {{1024, 0, 2304, 1024}, {1024, 0, 2304, 1024}}};
-    const MonitorArea leftBar{{0, 0, 1024, 768}, {60, 0, 1024, 768}};
-    const MonitorArea below[] = {primary, {{1200, 5000, 2000, 6000}, {1200, 5000, 2000, 6000}}};
-    // The stored left and top, the monitors and their count, the left and top to create the window at.
-    const std::tuple<int, int, const MonitorArea*, std::size_t, std::int64_t, std::int64_t> cases[] = {
-        {20, 30, &primary, 1, 20, 30},          {-119, 30, &primary, 1, -119, 30}, // one pixel visible: kept
-        {20, -744, &primary, 1, 20, -744},      {1023, 30, &primary, 1, 1023, 30},
-        {-120, 30, &primary, 1, 0, 0},          {3000, 0, &primary, 1, 904, 0},    // wholly outside: moved
-        {20, 900, &primary, 1, 20, 0},          {100, -2000, &primary, 1, 100, 0},
-        {INT_MAX, INT_MAX, &primary, 1, 904, 0}, {INT_MIN, INT_MIN, &primary, 1, 0, 0},
-        {1500, 100, both, 2, 1500, 100},        {2600, 100, both, 2, 2184, 100},   // to the nearest monitor
-        {1100, 3000, both, 2, 1100, 279},       {1100, 100, below, 2, 904, 0},     // nearer by x and y together
-        {-500, 10, &leftBar, 1, 60, 10},        {-5000, -5000, nullptr, 0, -5000, -5000},
+    const ScreenRect primary{0, 0, 1024, 738}; // the work area above a bottom taskbar
+    const ScreenRect both[] = {primary, {1024, 0, 2304, 1024}};
+    // The stored left and top, the title strip's height, the work areas and their count, the nearest
+    // work area, the left and top to create the window at.
+    const std::tuple<int, int, int, const ScreenRect*, std::size_t, ScreenRect, std::int64_t, std::int64_t> cases[] = {
+        {20, 30, 20, &primary, 1, primary, 20, 30},   {-119, 30, 20, &primary, 1, primary, -119, 30}, // a pixel of strip
+        {20, -19, 20, &primary, 1, primary, 20, -19}, {20, -20, 20, &primary, 1, primary, 20, 0},
+        {20, -20, 30, &primary, 1, primary, 20, -20}, {20, 740, 20, &primary, 1, primary, 20, 0}, // 144 DPI; under the taskbar
+        {INT_MAX, INT_MAX, 20, &primary, 1, primary, 904, 0}, {INT_MIN, INT_MIN, 20, &primary, 1, primary, 0, 0},
+        {1500, 100, 20, both, 2, primary, 1500, 100}, {2600, 100, 20, both, 2, both[1], 2184, 100},
     };
-    for (const auto& [x, y, monitors, count, px, py] : cases) {
-        const ScreenPoint p = PlaceOnScreen(MainWindowRect(x, y, {120, 745}), monitors, count);
-        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(px, py)) << x << "," << y;
+    for (const auto& [x, y, strip, workAreas, count, nearest, px, py] : cases) {
+        const ScreenPoint p = PlaceOnScreen(MainWindowRect(x, y, {120, 745}), strip, workAreas, count, nearest);
+        EXPECT_EQ(std::make_pair(p.x, p.y), std::make_pair(px, py)) << x << "," << y << " strip " << strip;
     }
 }
 
@@ -213,12 +209,24 @@ TEST(Scaling, TheDialAndTheWindowAtEachScale)
         {192, 43, {234, 1483, 20, 1202, 114, 1296, 189, 90, 80, 2}, {154, 1256}},
     };
     for (const auto& [dpi, frameHeight, figures, upRight] : scales) {
-        const PixelSize window = MainWindowSize(dpi, {6, 25}, {6, frameHeight});
+        const PixelSize window = MainWindowSize(dpi, {6, frameHeight});
         const DialGeometry d = DialAt(dpi);
         EXPECT_EQ((std::vector<int>{window.width, window.height, d.origin.x, d.origin.y, d.centre.x, d.centre.y, d.size,
                                     d.windLength, d.slopeLength, d.penWidth}), figures) << dpi;
         EXPECT_STREQ(PointWind(d, upRight).text, "45.00") << dpi;
     }
+}
+
+// The scale a window that would be taller than its work area is laid out at.
+TEST(Scaling, FittedToTheWorkArea)
+{
+    // The monitor's scale, the work area's height, the frame's height; the scale chosen.
+    const std::tuple<int, int, int, int> cases[] = {
+        {96, 745, 25, 96}, {96, 744, 25, 95}, {96, 728, 25, 93}, {144, 1114, 34, 144}, // 728: 1366 by 768 at 100 %
+        {144, 1024, 34, 132}, {144, 1023, 34, 131}, {144, 700, 34, 108}, {125, 500, 30, 94}, // 700, 500: never below 75 %
+    };
+    for (const auto& [dpi, work, frame, fitted] : cases)
+        EXPECT_EQ(FittedDpi(dpi, work, frame), fitted) << dpi << " in " << work;
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <gtest/gtest.h>
 
 #include "controls.h"
+#include "dpi_scale.h"
 #include "win_settings.h"
 #include "win_startup.h"
 
@@ -80,6 +81,13 @@ protected:
     }
 
     HWND Window() const { return window_; }
+    // The scale the panel is laid out at: the one whose client area's height the window has.
+    int LayoutDpi() const
+    {
+        RECT client = {};
+        GetClientRect(window_, &client);
+        return MulDiv(client.bottom, kBaseDpi, kClientHeight);
+    }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     std::string Text(int id) const
     {
@@ -94,15 +102,15 @@ protected:
     LRESULT Key(int id, WPARAM key) const { return SendMessageA(Control(id), WM_KEYDOWN, key, 1); }
     void Recalculate() const { SendMessageA(window_, WM_COMMAND, 19, 0); }
     // vk.ini in the test's directory or in the one named, read as bytes; written from LF lines.
-    std::string Ini(const std::string& dir = "") const
+    std::string Ini(const std::filesystem::path& dir = {}) const
     {
         std::ostringstream bytes;
-        bytes << std::ifstream((dir.empty() ? dir_ : dir) + "\\vk.ini", std::ios::binary).rdbuf();
+        bytes << std::ifstream((dir.empty() ? dir_ : dir) / "vk.ini", std::ios::binary).rdbuf();
         return bytes.str();
     }
-    bool WriteIni(const std::string& lf, const std::string& dir = "") const
+    bool WriteIni(const std::string& lf, const std::filesystem::path& dir = {}) const
     {
-        return static_cast<bool>(std::ofstream((dir.empty() ? dir_ : dir) + "\\vk.ini", std::ios::binary) << Crlf(lf));
+        return static_cast<bool>(std::ofstream((dir.empty() ? dir_ : dir) / "vk.ini", std::ios::binary) << Crlf(lf));
     }
     const std::string& Dir() const { return dir_; }
 

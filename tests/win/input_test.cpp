@@ -11,6 +11,15 @@ using vktest::Spy;
 
 using Input = vktest::OpenPanel;
 
+// The part of the main window waiting to be repainted: left, top, right, bottom.
+std::vector<LONG> Pending(HWND window)
+{
+    RECT r = {};
+    GetUpdateRect(window, &r, FALSE);
+    return {r.left, r.top, r.right, r.bottom};
+}
+const std::vector<LONG> kDialArea = {10, 601, 106, 697}; // no label lies in it
+
 // Keys move the focus as the key table says (checked there for every control and key) and the
 // control left recalculates; the button's Enter and Space recalculate once more; a key that
 // passes leaves the focus and recalculates nothing.
@@ -38,9 +47,9 @@ TEST_F(Input, MirrorsCopyThenRecalculateThenRedraw)
     ValidateRect(Window(), nullptr);
     SetFocus(Control(IDC_SLOPE));
     ASSERT_EQ(spy.calcs.size(), 1u);
-    // Copied before the recalculation, the dial redrawn after it.
-    EXPECT_EQ(std::make_tuple(spy.calcs[0].navDirection, spy.calcs[0].repaintPending, GetUpdateRect(Window(), nullptr, FALSE) != FALSE),
-              std::make_tuple(std::string("45"), false, true));
+    // Copied before the recalculation, the dial (alone) redrawn after it.
+    EXPECT_EQ(std::make_tuple(spy.calcs[0].navDirection, spy.calcs[0].repaintPending, Pending(Window())),
+              std::make_tuple(std::string("45"), false, kDialArea));
     Focus(IDC_NAV_DIRECTION);
     SetText(IDC_NAV_DIRECTION, "123456789");
     Focus(IDC_NAV_SLOPE);
@@ -86,7 +95,9 @@ TEST_F(Input, EscapeAndMiddleButtonMinimiseFromEveryKindOfControlAndTheWindow)
 TEST_F(Input, PointingOnTheDial)
 {
     Spy spy(Window());
+    ValidateRect(Window(), nullptr);
     SendMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(57, 610));
+    EXPECT_EQ(Pending(Window()), kDialArea); // the dial alone, not erased
     UpdateWindow(Window()); // the paint writes the pointed texts and recalculates
     EXPECT_EQ(spy.calcs.size(), 1u);
     SendMessageA(Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(37, 668));

@@ -123,10 +123,13 @@ TEST_F(WholePanel, WithoutPensTheDialDrawsNothing)
     DeleteObject(own);
 }
 
-// The live GDI objects of this process, from the handle table the platform maps into it (Wine's
-// GetGuiResources answers 0): 24-byte entries, the object's type in byte 14, 0 when free.
+// The live GDI objects of this process: the system's count, or where the system gives none
+// (GetGuiResources answers 0 under Wine) Wine's handle table mapped into the process: 24-byte
+// entries, the object's type in byte 14, 0 when free.
 long LiveGdiObjects()
 {
+    if (const DWORD count = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS); count != 0)
+        return long(count);
     using Query = NTSTATUS(WINAPI*)(HANDLE, PROCESSINFOCLASS, PVOID, ULONG, PULONG);
     const auto query = reinterpret_cast<Query>(
         reinterpret_cast<void*>(GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));

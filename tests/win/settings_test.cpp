@@ -88,19 +88,23 @@ TEST_F(Settings, AlwaysOnTopKeptAcrossRuns)
 
 // vk.ini cannot be written (a directory of that name): vk.exe starts on the defaults; once its
 // window is gone, one message box without owner names the file, the system's reason and the way
-// out; then vk ends with status 0.
+// out, and while it is open a second vk.exe starts and shows its window; both end with status 0.
 TEST_F(Settings, AFailedSaveIsReportedOnce)
 {
     ASSERT_TRUE(CreateDirectoryA((Dir() + "\\vk.ini").c_str(), nullptr));
     const std::string exe = std::filesystem::path(_pgmptr).replace_filename("vk.exe").string();
-    const HANDLE vk = HANDLE(_spawnl(_P_NOWAIT, exe.c_str(), exe.c_str(), nullptr)); // in the test's directory
-    ASSERT_NE(vk, INVALID_HANDLE_VALUE);
+    const auto start = [&exe] { return HANDLE(_spawnl(_P_NOWAIT, exe.c_str(), exe.c_str(), nullptr)); }; // in the test's directory
     const auto await = [](const char* className, const char* title) { // shown, so whole; up to 30 s
         HWND found = nullptr;
         for (int i = 0; i < 300 && !IsWindowVisible(found = FindWindowA(className, title)); ++i)
             Sleep(100);
         return found;
     };
+    const auto ended = [](HANDLE vk) { // its status: STILL_ACTIVE while a second box keeps it running
+        DWORD status = WaitForSingleObject(vk, 30000);
+        return GetExitCodeProcess(vk, &status) ? status : 99u;
+    };
+    const HANDLE first = start();
     HWND window = await("vk ver2.43a", "vk ver2.43a");
     char text[1024] = {};
     GetDlgItemTextA(window, IDC_DISTANCE, text, sizeof text);
@@ -109,15 +113,20 @@ TEST_F(Settings, AFailedSaveIsReportedOnce)
     HWND box = await("#32770", "vk");
     ASSERT_NE(box, nullptr);
     GetDlgItemTextA(box, 0xFFFF, text, sizeof text); // a message box's text
-    EXPECT_EQ(text, "Your inputs could not be saved to\n" + Dir() + "\\vk.ini\n\nAccess denied.\n\n"
-                    "Start vk from a folder you can write to, or make vk.ini writable.");
+    char reason[512] = {}; // the system's own words, without the line end
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, ERROR_ACCESS_DENIED, 0, reason,
+                   sizeof reason, nullptr);
+    EXPECT_EQ(text, "Your inputs could not be saved to\n" + Dir() + "\\vk.ini\n\n" +
+                    std::regex_replace(reason, std::regex("[\r\n ]+$"), "") +
+                    "\n\nStart vk from a folder you can write to, or make vk.ini writable.");
     EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
+    const HANDLE second = start();
+    EXPECT_NE(window = await("vk ver2.43a", "vk ver2.43a"), nullptr); // the first copy's box does not keep it from starting
     PostMessageA(box, WM_COMMAND, IDOK, 0);
-    EXPECT_EQ(WaitForSingleObject(vk, 30000), WAIT_OBJECT_0); // a second box would keep it running
-    DWORD status = 99;
-    GetExitCodeProcess(vk, &status);
-    EXPECT_EQ(status, 0u);
-    CloseHandle(vk);
+    EXPECT_EQ(ended(first), 0u);
+    PostMessageA(window, WM_CLOSE, 0, 0); // its save fails too
+    PostMessageA(await("#32770", "vk"), WM_COMMAND, IDOK, 0);
+    EXPECT_EQ(ended(second), 0u);
 }
 
 // Files and places that must not stop vk or be damaged: class names no main window can have,
@@ -136,11 +145,16 @@ TEST_F(Settings, HostileFilesAndPlaces)
         EXPECT_NE(Ini().find("ClassName=vk ver2.43a\r\n"), std::string::npos) << name;
     }
 
-    // Up to 259 characters of path the file is used; beyond it vk runs on the defaults and
-    // writes nothing (a cut path would name another file).
+    // Up to 259 characters of path the file is used, also in a folder whose name the system code
+    // page cannot hold; beyond it vk runs on the defaults and writes nothing (a cut path would name
+    // another file).
+    BOOL lost = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, L"\u0141", 1, nullptr, 0, nullptr, &lost);
+    ASSERT_TRUE(lost) << "code page " << GetACP() << " holds the folder's first character";
     for (std::size_t length : {250u, 254u}) {
-        const std::string dir = Dir() + "\\" + std::string(length - Dir().size() - 1, 'd');
-        ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr) && SetCurrentDirectoryA(dir.c_str())) << dir.size();
+        const auto dir = std::filesystem::path(Dir()) / (L"\u0141" + std::wstring(length - Dir().size() - 2, L'd'));
+        std::filesystem::create_directory(dir);
+        std::filesystem::current_path(dir);
         // Beside a path of 261 characters the file is out of the profile functions' reach.
         ASSERT_TRUE(WriteIni("[Situation]\nDistance=150\n", dir));
         ASSERT_NE(Open(), nullptr);

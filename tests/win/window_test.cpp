@@ -59,14 +59,14 @@ TEST_F(Panel, CreatedWithTheStartUpValues)
                                   "WindPower=1\nDistance=230\nHeight=0\nDirection=0\nSlope=0\n[Beam]\nClub=6I\n"));
 }
 
-// At the run's display scale every control has "tahoma" of code page 932, 13 pixels high at 96 DPI,
-// bold in 510 and 520; in it, every control's text, each list's items and each result field's
-// widest texts fit the room their control leaves them (the Japanese labels are looked at on
+// At the scale the panel is laid out at every control has "tahoma" of code page 932, 13 pixels high
+// at 96 DPI, bold in 510 and 520; in it, every control's text, each list's items and each result
+// field's widest texts fit the room their control leaves them (the Japanese labels are looked at on
 // screenshots).
 TEST_F(Panel, EveryTextFitsItsControl)
 {
-    const int dpi = vktest::RunDpi();
     ASSERT_NE(Open(), nullptr);
+    const int dpi = LayoutDpi();
     for (HWND child = GetWindow(Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
         char className[16] = {};
@@ -111,50 +111,81 @@ TEST_F(Panel, EveryTextFitsItsControl)
     }
 }
 
-// At the run's display scale: the outer size and three controls' rectangles; on the dial the
-// cross-hair above the centre, the wind line (field 0: to the right) to its end, then the picture;
-// the place 45 degrees up and to the right pointing 45 degrees. Then moved to a display of the next
-// larger scale: the panel laid out again in the rectangle the system suggests (Wine keeps a window
-// no narrower than its screen's scale allows, so not to a smaller one).
+// The frame and title bar that the system gives the main window's style at dpi.
+SIZE SystemFrame(int dpi)
+{
+    RECT r = {};
+    AdjustWindowRectExForDpi(&r, WS_CAPTION | WS_SYSMENU, FALSE, 0, dpi);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+// At the run's display scale, or where the window would be taller than its work area at the
+// largest scale down to 75 % at which it fits: the client area (the outer size is it with the
+// system's frame, inside the work area), every control inside it and three controls' rectangles;
+// on the dial the cross-hair above the centre, the wind line (field 0: to the right) to its end,
+// then the picture; the place 45 degrees up and to the right pointing 45 degrees. Then moved to a
+// display of the next larger scale: the panel laid out again in the rectangle the system suggests
+// (Wine keeps a window no narrower than its screen's scale allows, so not to a smaller one).
 TEST_F(Panel, LaidOutAtTheDisplaysScale)
 {
     const struct {
         int dpi;
-        std::vector<LONG> places; // outer width and height; x, y, width, height of 140, 320, 820
+        std::vector<LONG> places; // client width and height; x, y, width, height of 140, 320, 820
     } scales[] = {
-        {96, {120, 745, 11, 87, 85, 20, 58, 274, 38, 13, 62, 699, 38, 13}},
-        {120, {149, 930, 14, 109, 106, 25, 73, 343, 48, 16, 78, 874, 48, 16}},
-        {144, {177, 1114, 17, 131, 128, 30, 87, 411, 57, 20, 93, 1049, 57, 20}},
-        {192, {234, 1483, 22, 174, 170, 40, 116, 548, 76, 26, 124, 1398, 76, 26}},
+        {96, {114, 720, 11, 87, 85, 20, 58, 274, 38, 13, 62, 699, 38, 13}},
+        {120, {143, 900, 14, 109, 106, 25, 73, 343, 48, 16, 78, 874, 48, 16}},
+        {144, {171, 1080, 17, 131, 128, 30, 87, 411, 57, 20, 93, 1049, 57, 20}},
+        {192, {228, 1440, 22, 174, 170, 40, 116, 548, 76, 26, 124, 1398, 76, 26}},
     };
     const auto c = std::find_if(std::begin(scales), std::end(scales), [](const auto& s) { return s.dpi == vktest::RunDpi(); });
     ASSERT_NE(c, std::end(scales)) << vktest::RunDpi();
     ASSERT_NE(Open(), nullptr);
     ASSERT_EQ(WindowDpi(Window()), c->dpi); // the run's display is at that scale
-    const auto places = [this] {
-        RECT r;
-        GetWindowRect(Window(), &r);
-        std::vector<LONG> found = {r.right - r.left, r.bottom - r.top};
+    RECT work; // of the one monitor
+    SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
+    const auto fits = [&work, &c](int dpi) { return ScaleToDpi(kClientHeight, dpi) + SystemFrame(c->dpi).cy <= work.bottom - work.top; };
+    const int dpi = LayoutDpi();
+    std::vector<LONG> expected = c->places;
+    if (!fits(c->dpi)) {
+        EXPECT_TRUE(dpi >= c->dpi * 3 / 4 && dpi < c->dpi && fits(dpi) && !fits(dpi + 1)) << dpi;
+        std::transform(scales[0].places.begin(), scales[0].places.end(), expected.begin(), [dpi](LONG v) { return ScaleToDpi(v, dpi); });
+    }
+    const auto places = [this, &work] {
+        RECT client, r, outer;
+        GetClientRect(Window(), &client);
+        std::vector<LONG> found = {client.right, client.bottom};
+        for (HWND child = GetWindow(Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
+            GetWindowRect(child, &r);
+            MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
+            if (r.left < 0 || r.top < 0 || r.right > client.right || r.bottom > client.bottom)
+                found.push_back(-GetDlgCtrlID(child)); // outside the client area
+        }
         for (int id : {IDC_CRIMSON_RING, IDC_DISTANCE, IDC_NAV_SLOPE}) {
             GetWindowRect(Control(id), &r);
             MapWindowPoints(nullptr, Window(), reinterpret_cast<POINT*>(&r), 2);
             found.insert(found.end(), {r.left, r.top, r.right - r.left, r.bottom - r.top});
         }
+        GetWindowRect(Window(), &outer);
+        const SIZE frame = SystemFrame(WindowDpi(Window()));
+        EXPECT_EQ(std::make_tuple(outer.right - outer.left, outer.bottom - outer.top, outer.top >= work.top && outer.bottom <= work.bottom),
+                  std::make_tuple(client.right + frame.cx, client.bottom + frame.cy, true));
         return found;
     };
-    EXPECT_EQ(places(), c->places);
-    const DialGeometry dial = DialAt(c->dpi);
+    EXPECT_EQ(places(), expected);
+    const DialGeometry dial = DialAt(dpi);
     HDC dc = GetDC(Window());
     EXPECT_EQ((std::vector<COLORREF>{GetPixel(dc, dial.centre.x, dial.centre.y - dial.windLength / 2),
                                      GetPixel(dc, dial.centre.x + dial.windLength - 1, dial.centre.y),
                                      GetPixel(dc, dial.centre.x + dial.windLength + 2, dial.centre.y)}),
               (std::vector<COLORREF>{0xFF00FF, 0xFFFF00, 0xA0A0A0}));
     ReleaseDC(Window(), dc);
-    SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ScaleToDpi(77, c->dpi), ScaleToDpi(628, c->dpi)));
+    const int side = dial.windLength / 2;
+    SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(dial.centre.x + side, dial.centre.y - side));
     UpdateWindow(Window());
     EXPECT_EQ(Text(IDC_DIRECTION), "45.00");
-    if (const auto next = c + 1; next != std::end(scales)) {
-        RECT suggested = {0, 0, next->places[0], next->places[1]};
+    if (const auto next = c + 1; next != std::end(scales) && dpi == c->dpi) {
+        const SIZE frame = SystemFrame(WindowDpi(Window())); // the message alone leaves the frame as it is
+        RECT suggested = {0, 0, next->places[0] + frame.cx, next->places[1] + frame.cy};
         SendMessageA(Window(), WM_DPICHANGED, MAKEWPARAM(next->dpi, next->dpi), LPARAM(&suggested));
         EXPECT_EQ(places(), next->places);
     }
