@@ -10,6 +10,7 @@
 
 #include "panel_inputs.h"
 #include "settings_file.h"
+#include "win_overlay.h"
 
 namespace {
 
@@ -172,6 +173,7 @@ bool SaveSettings(HWND mainWindow)
     SaveKey(path, kPosYKey, number);
     const bool topMost = (GetWindowLongPtrA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     SaveKey(path, kTopMostKey, topMost ? "1" : nullptr); // off: no key, as in a first run's file
+    SaveOverlayKeys(path, SaveKey);
 
     for (const PanelInput& input : PanelInputs()) {
         if (input.section == nullptr)
