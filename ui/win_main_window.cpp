@@ -299,6 +299,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         g_panelBuilt = OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
         if (g_panelBuilt)
             return 0;
+        StopOverlay(window);
         DeleteFonts(); // what was made; the window is now destroyed, and WM_DESTROY (if sent) finds no panel
         return -1;
     case WM_DESTROY:
