@@ -22,20 +22,6 @@ TEST(Hotkey, AcceptedTextsAndTheirSpelling)
     }
 }
 
-TEST(Hotkey, TheItemNamesTheKeyOrTheStoredText)
-{
-    HotkeyChoice taken = StoredHotkeyChoice("win+k");
-    taken.taken = true;
-    const std::pair<HotkeyChoice, const char*> rows[] = {
-        {StoredHotkeyChoice(std::nullopt), "Hot&key Ctrl+Alt+F9 off"},
-        {StoredHotkeyChoice("shift+ctrl+1"), "Hot&key Ctrl+Shift+1 on"},
-        {taken, "Hot&key Win+K (taken by another program) on"},
-        {StoredHotkeyChoice("Ctrl+F99"), "Hot&key: \"Ctrl+F99\" in vk.ini is not a key off"},
-    };
-    for (const auto& [choice, item] : rows)
-        EXPECT_EQ(HotkeyItemText(choice) + (choice.on ? " on" : " off"), item);
-}
-
 TEST(SeeThrough, StoredOpacityAndItsAlpha)
 {
     // The stored text, the opacity it reads as, and that opacity's alpha.
