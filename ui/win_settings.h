@@ -32,8 +32,8 @@ bool WriteSettingText(const std::string& path, const char* section, const char* 
 void LoadStoredInputs(HWND mainWindow);
 
 // Writes every setting in the file's fixed order: title, class name, restored position
-// (taskbar-corrected) and whether the window is kept on top, then the stored inputs in the
-// panel's order. False when any key could not be written; the first failure is kept for
+// (taskbar-corrected), whether the window is kept on top, see-through and the hotkey, then the
+// stored inputs in the panel's order. False when any key could not be written; the first failure is kept for
 // ReportFailedSave.
 bool SaveSettings(HWND mainWindow);
 
