@@ -59,8 +59,11 @@ void UpdateOpacity(HWND window)
     const LONG_PTR exStyle = GetWindowLongPtrA(window, GWL_EXSTYLE);
     if (g_overlay.seeThrough == 0) {
         KillTimer(window, kPointerTimer);
-        if (exStyle & WS_EX_LAYERED)
+        if (exStyle & WS_EX_LAYERED) {
+            // Back to an ordinary window, which the system then draws afresh, children and frame too.
             SetWindowLongPtrA(window, GWL_EXSTYLE, exStyle & ~WS_EX_LAYERED);
+            RedrawWindow(window, nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+        }
         g_overlay.alpha = -1;
         return;
     }
