@@ -9,6 +9,7 @@
 #include "panel_inputs.h"
 #include "win_dial.h"
 #include "win_dpi.h"
+#include "win_overlay.h"
 #include "win_panel.h"
 #include "win_settings.h"
 #include "win_subclass.h"
@@ -237,6 +238,7 @@ bool OnCreate(HWND window, const CREATESTRUCTA* create)
         }
     }
     CheckTopMostItem(window);
+    StartOverlay(window, kTopMostCommand); // see-through and the hotkey, their items after it
 
     // Step 2: the controls in order, at the panel's scale; a list is filled, then subclassed.
     for (const ControlEntry& entry : kControls) {
@@ -309,6 +311,7 @@ void OnDpiChanged(HWND window, int dpi, const RECT* suggested)
 void OnDestroy(HWND window)
 {
     SaveSettings(window);
+    StopOverlay(window);
     DeleteFonts();
     PostQuitMessage(0);
 }
@@ -361,6 +364,7 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         g_panelBuilt = OnCreate(window, reinterpret_cast<const CREATESTRUCTA*>(lParam));
         if (g_panelBuilt)
             return 0;
+        StopOverlay(window);
         DeleteFonts(); // what was made; the window is now destroyed, and WM_DESTROY (if sent) finds no panel
         return -1;
     case WM_DESTROY:
@@ -399,9 +403,19 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
             DialDrag(window, DialButton::Slope, MousePoint(lParam), g_dpi);
         return 0;
     case WM_SYSCOMMAND:
-        if ((wParam & 0xFFF0) != kTopMostCommand)
+        if ((wParam & 0xFFF0) == kTopMostCommand)
+            ToggleTopMost(window);
+        else if (!OverlayCommand(window, wParam & 0xFFF0))
             return DefWindowProcA(window, message, wParam, lParam);
-        ToggleTopMost(window);
+        return 0;
+    case WM_ACTIVATE:
+        OverlayActivated(window, LOWORD(wParam) != WA_INACTIVE);
+        return DefWindowProcA(window, message, wParam, lParam); // which puts the focus on the window
+    case WM_TIMER:
+        OverlayTimer(window, wParam);
+        return 0;
+    case WM_HOTKEY:
+        OverlayHotkey(window, wParam);
         return 0;
     case WM_DPICHANGED:
         OnDpiChanged(window, HIWORD(wParam), reinterpret_cast<const RECT*>(lParam));

@@ -8,6 +8,7 @@
 
 #include "panel_inputs.h"
 #include "settings_file.h"
+#include "win_overlay.h"
 
 namespace {
 
@@ -85,6 +86,14 @@ int ReadSettingInt(const std::wstring& path, const char* section, const char* ke
     return static_cast<int>(GetPrivateProfileIntW(Wide(section).c_str(), Wide(key).c_str(), defaultValue, path.c_str()));
 }
 
+std::optional<std::string> StoredSetting(const std::wstring& path, SettingKey key)
+{
+    const std::string first = ReadSettingText(path, key.section, key.key, "");
+    if (!first.empty() || ReadSettingText(path, key.section, key.key, "-") == first)
+        return first;
+    return std::nullopt;
+}
+
 bool WriteSettingText(const std::wstring& path, const char* section, const char* key, const char* value)
 {
     if (!SettingsPathUsable(path)) {
@@ -114,18 +123,11 @@ void SaveKey(const std::wstring& path, SettingKey key, const char* value)
         g_failedSave = {true, path, GetLastError()};
 }
 
-// True when the key is in the file, also with an empty value: then neither of two different
-// defaults comes back.
-bool SettingPresent(const std::wstring& path, SettingKey key)
-{
-    return ReadSettingText(path, key.section, key.key, "0") != "0" || ReadSettingText(path, key.section, key.key, "1") != "1";
-}
-
 // Writes a key that is there only while its option is on, or removes it (null value) when it is
 // there: a missing key is never removed, so no system's answer to that can fail the save.
 void SaveOptionalKey(const std::wstring& path, SettingKey key, const char* value)
 {
-    if (value != nullptr || SettingPresent(path, key))
+    if (value != nullptr || StoredSetting(path, key))
         SaveKey(path, key, value);
 }
 
@@ -218,6 +220,7 @@ bool SaveSettings(HWND mainWindow)
     SaveKey(path, kPosYKey, number);
     const bool topMost = (GetWindowLongPtrA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     SaveOptionalKey(path, kTopMostKey, topMost ? "1" : nullptr); // off: no key, as in a first run's file
+    SaveOverlayKeys(path, SaveOptionalKey);
 
     for (const PanelInput& input : PanelInputs()) {
         if (input.section == nullptr)

@@ -4,7 +4,10 @@
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
+
+#include "panel_inputs.h"
 
 // The class name and title that the panel's windows find the main window by: read from the
 // settings file at start-up, kept for the whole run and written back at its end.
@@ -24,6 +27,10 @@ std::string ReadSettingText(const std::wstring& path, const char* section, const
 // text without a leading number reads as 0), or defaultValue when missing or the path is too long.
 int ReadSettingInt(const std::wstring& path, const char* section, const char* key, int defaultValue);
 
+// A stored text (at most 254 characters), also an empty one, or none when the key or the file is
+// missing: two reads with different defaults tell a missing key from any value.
+std::optional<std::string> StoredSetting(const std::wstring& path, SettingKey key);
+
 // Creates or replaces one key in place, or removes it when value is null. False when the file
 // could not be written or the path is too long for the profile functions, with the reason in
 // GetLastError.
@@ -33,7 +40,7 @@ bool WriteSettingText(const std::wstring& path, const char* section, const char*
 void LoadStoredInputs(HWND mainWindow);
 
 // Writes every setting in the file's fixed order: title, class name, restored position
-// (in screen coordinates) and whether the window is kept on top, then the stored inputs in the
+// (in screen coordinates), whether the window is kept on top, see-through and the hotkey, then the stored inputs in the
 // panel's order. False when any key could not be written; the first failure is kept for
 // ReportFailedSave.
 bool SaveSettings(HWND mainWindow);
