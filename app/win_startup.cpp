@@ -61,7 +61,7 @@ ATOM RegisterMainClass(HINSTANCE instance)
     if (className.empty() || GetClassInfoExA(instance, className.c_str(), &existing)) {
         className = kDefaultClassName;
     }
-    SetMainWindowNames(className, MainTitle()); // kept for the run: the look-ups and the saving use it
+    SetMainClassName(className); // kept for the run: the look-ups and the saving use it
 
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
@@ -82,8 +82,7 @@ ATOM RegisterMainClass(HINSTANCE instance)
 
 void LoadMainTitle()
 {
-    SetMainWindowNames(MainClassName(),
-                       ReadSettingText(CurrentSettingsPath(), kTitleKey.section, kTitleKey.key, kDefaultTitle));
+    SetMainTitle(ReadSettingText(CurrentSettingsPath(), kTitleKey.section, kTitleKey.key, kDefaultTitle));
 }
 
 bool ClaimSingleInstance()
