@@ -43,7 +43,7 @@ if(WIN32)
   # prefix of that scale (tools/wine-run, VK_DPI).
   foreach(dpi 120 144 192)
     add_test(NAME win_tests_${dpi}dpi COMMAND win_tests --gtest_brief=1
-             --gtest_filter=Panel.LaidOutAtTheDisplaysScale:Panel.EveryTextFitsItsControl)
+             --gtest_filter=Panel.LaidOutAtTheDisplaysScale:Panel.FontsLabelsAndTheTextsThatMustFit)
     set_tests_properties(win_tests_${dpi}dpi PROPERTIES ENVIRONMENT VK_DPI=${dpi})
   endforeach()
 endif()

@@ -71,7 +71,7 @@ const DialGeometry kDial = DialAt(96);
 
 // The paint at 96 DPI with the left button's point wind, the right button's slope and the fields'
 // texts; (0, 0) is no point.
-DialPaint Paint(DialPoint wind, DialPoint slope, const char* directionText = "0", const char* slopeText = "0")
+DialPaint Paint(DialPoint wind, DialPoint slope, const char* directionText = "12", const char* slopeText = "9")
 {
     return PlanDialPaint(96, wind, slope, directionText, slopeText);
 }
@@ -84,11 +84,9 @@ TEST(Dial, PointedDirectionsAndSlopes)
         {{20, 648}, "-180.00", {12, 648}}, {{57, 648}, "0", {102, 648}},    {{77, 628}, "45.00", {88, 616}},
         {{10, 601}, "135.00", {25, 616}}, {{105, 696}, "-45.00", {88, 679}},
     };
-    for (const auto& [p, text, end] : winds) {
-        const DialPaint paint = Paint(p, {}, "12");
-        EXPECT_EQ(std::make_tuple(paint.wind.pointed, std::string(paint.wind.text), paint.windEnd, paint.slopeValue.pointed),
-                  std::make_tuple(true, std::string(text), end, false)) << p.x << "," << p.y;
-    }
+    for (const auto& [p, text, end] : winds)
+        EXPECT_EQ(std::make_pair(std::string(Paint(p, {}).wind.text), Paint(p, {}).windEnd), std::make_pair(std::string(text), end))
+            << p.x << "," << p.y;
     // The pointed pixel, the slope's text and the slope line's ends.
     const std::tuple<DialPoint, const char*, DialPoint, DialPoint> slopes[] = {
         {{77, 668}, "9.00", {85, 676}, {28, 619}},    {{77, 628}, "-9.00", {85, 619}, {28, 676}},
@@ -96,9 +94,9 @@ TEST(Dial, PointedDirectionsAndSlopes)
         {{57, 690}, "-17.99", {57, 688}, {56, 608}},
     };
     for (const auto& [p, text, end1, end2] : slopes) {
-        const DialPaint paint = Paint({}, p, "0", "9");
-        EXPECT_EQ(std::make_tuple(paint.slopeValue.pointed, std::string(paint.slopeValue.text), paint.slope.end1, paint.slope.end2, paint.wind.pointed),
-                  std::make_tuple(true, std::string(text), end1, end2, false)) << p.x << "," << p.y;
+        const DialPaint paint = Paint({}, p);
+        EXPECT_EQ(std::make_tuple(std::string(paint.slopeValue.text), paint.slope.end1, paint.slope.end2), std::make_tuple(std::string(text), end1, end2))
+            << p.x << "," << p.y;
     }
     // On the centre's row the slope is exactly level, not a remainder of the half turn.
     for (int x : {10, 20, 56, 57, 58, 105})
@@ -128,7 +126,7 @@ TEST(Dial, LinesFromTheFieldTexts)
         {"214748.4", {12, 654}},
     };
     for (const auto& [text, end] : winds)
-        EXPECT_EQ(Paint({}, {0, 0}, text).windEnd, end) << text;
+        EXPECT_EQ(Paint({}, {}, text).windEnd, end) << text;
     // The slope's text, the slope line's ends.
     const std::tuple<const char*, DialPoint, DialPoint> slopes[] = {
         {"0", {97, 648}, {17, 648}},   {"9", {85, 676}, {28, 619}},    {"-9", {85, 619}, {28, 676}},
