@@ -173,7 +173,7 @@ DialPaint PlanDialPaint(int dpi, DialPoint windPoint, DialPoint slopePoint, cons
     paint.dial = DialAt(dpi);
     paint.windEnd = InDialArea(paint.dial, windPoint) ? PointWind(paint.dial, windPoint, paint.wind)
                                                       : WindLineEnd(paint.dial, directionText);
-    paint.slope = InDialArea(paint.dial, slopePoint) ? PointSlope(paint.dial, slopePoint, paint.slopeValue)
-                                                     : SlopeLineEnds(paint.dial, slopeText);
+    paint.slopeLine = InDialArea(paint.dial, slopePoint) ? PointSlope(paint.dial, slopePoint, paint.slope)
+                                                         : SlopeLineEnds(paint.dial, slopeText);
     return paint;
 }

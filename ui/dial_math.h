@@ -46,9 +46,9 @@ struct PointedValue {
 struct DialPaint {
     DialGeometry dial; // the picture's place and size, the centre, the pen width
     DialPoint windEnd; // the wind line runs from the centre to here
-    SlopeLine slope;
+    SlopeLine slopeLine;
     PointedValue wind;  // for 340 and 810
-    PointedValue slopeValue; // for 350 and 820
+    PointedValue slope; // for 350 and 820
 };
 
 // The mouse point of a mouse message: the low and high 16 bits of lParam, unsigned.

@@ -115,8 +115,8 @@ void DrawDial(HWND window, HDC dc, int dpi)
     // and recalculated, right after its line.
     DrawFromCentre(dc, paint.dial, kWindColour, {paint.windEnd});
     TakePointedValue(window, g_windPoint, IDC_DIRECTION, paint.wind);
-    DrawFromCentre(dc, paint.dial, kSlopeColour, {paint.slope.end1, paint.slope.end2});
-    TakePointedValue(window, g_slopePoint, IDC_SLOPE, paint.slopeValue);
+    DrawFromCentre(dc, paint.dial, kSlopeColour, {paint.slopeLine.end1, paint.slopeLine.end2});
+    TakePointedValue(window, g_slopePoint, IDC_SLOPE, paint.slope);
 }
 
 void DialPress(HWND window, DialButton button, DialPoint p, int dpi)

@@ -8,7 +8,9 @@
 
 namespace {
 
-// Window property of each subclassed control that holds its previous procedure.
+// Window property of each subclassed control that holds its previous procedure: kept with the
+// control itself, so the panel needs no common-controls library, and every message passes on
+// through CallWindowProcA.
 constexpr const char* kPreviousProcedure = "vkPreviousProcedure";
 
 WNDPROC PreviousProcedure(HWND control)
@@ -101,7 +103,8 @@ LRESULT SubclassMessage(ControlProcedure kind, HWND control, UINT message, WPARA
         }
         break;
     case WM_CHAR:
-        wParam = FilterChar(FilterOf(GetDlgCtrlID(control)), wParam); // every character passes a control without one
+        // A control without a typing filter lets every character through.
+        wParam = FilterChar(FilterOf(GetDlgCtrlID(control)), wParam);
         break;
     case WM_NCDESTROY:
         // Last message of the control: drop the property, then let the standard procedure finish.

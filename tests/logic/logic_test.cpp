@@ -95,12 +95,12 @@ TEST(Dial, PointedDirectionsAndSlopes)
     };
     for (const auto& [p, text, end1, end2] : slopes) {
         const DialPaint paint = Paint({}, p);
-        EXPECT_EQ(std::make_tuple(std::string(paint.slopeValue.text), paint.slope.end1, paint.slope.end2), std::make_tuple(std::string(text), end1, end2))
+        EXPECT_EQ(std::make_tuple(std::string(paint.slope.text), paint.slopeLine.end1, paint.slopeLine.end2), std::make_tuple(std::string(text), end1, end2))
             << p.x << "," << p.y;
     }
     // On the centre's row the slope is exactly level, not a remainder of the half turn.
     for (int x : {10, 20, 56, 57, 58, 105})
-        EXPECT_STREQ(Paint({}, {x, 648}).slopeValue.text, "0") << x;
+        EXPECT_STREQ(Paint({}, {x, 648}).slope.text, "0") << x;
 }
 
 TEST(Dial, AreaAndMousePoint)
@@ -136,7 +136,7 @@ TEST(Dial, LinesFromTheFieldTexts)
         {"9e307", {97, 648}, {17, 648}},
     };
     for (const auto& [text, end1, end2] : slopes)
-        EXPECT_EQ(std::make_pair(Paint({}, {}, "0", text).slope.end1, Paint({}, {}, "0", text).slope.end2), std::make_pair(end1, end2)) << text;
+        EXPECT_EQ(std::make_pair(Paint({}, {}, "0", text).slopeLine.end1, Paint({}, {}, "0", text).slopeLine.end2), std::make_pair(end1, end2)) << text;
 }
 
 TEST(SettingsValues, PathAndItsUsableLength)
