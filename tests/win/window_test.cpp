@@ -132,10 +132,11 @@ TEST_F(Panel, FontsLabelsAndTheTextsThatMustFit)
 }
 
 // At the run's display scale: the outer size and three controls' rectangles; on the dial the
-// cross-hair above the centre, the wind line (field 0: to the right) to its end, then the picture;
-// the place 45 degrees up and to the right pointing 45 degrees. Then moved to a display of the next
-// larger scale: the panel laid out again in the rectangle the system suggests (Wine keeps a window
-// no narrower than its screen's scale allows, so not to a smaller one).
+// cross-hair above the centre, the wind line (field 0: to the right) to its end, then the picture,
+// and the slope line (field 0: level) left of the centre; the place 45 degrees up and to the right
+// pointing 45 degrees. Then moved to a display of the next larger scale: the panel laid out again
+// in the rectangle the system suggests (Wine keeps a window no narrower than its screen's scale
+// allows, so not to a smaller one).
 TEST_F(Panel, LaidOutAtTheDisplaysScale)
 {
     const struct {
@@ -167,8 +168,9 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
     HDC dc = GetDC(Window());
     EXPECT_EQ((std::vector<COLORREF>{GetPixel(dc, dial.centre.x, dial.centre.y - dial.windLength / 2),
                                      GetPixel(dc, dial.centre.x + dial.windLength - 1, dial.centre.y),
-                                     GetPixel(dc, dial.centre.x + dial.windLength + 2, dial.centre.y)}),
-              (std::vector<COLORREF>{0xFF00FF, 0xFFFF00, 0xA0A0A0}));
+                                     GetPixel(dc, dial.centre.x + dial.windLength + 2, dial.centre.y),
+                                     GetPixel(dc, dial.centre.x - dial.slopeLength / 2, dial.centre.y)}),
+              (std::vector<COLORREF>{0xFF00FF, 0xFFFF00, 0xA0A0A0, 0x40FF00}));
     ReleaseDC(Window(), dc);
     SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(ScaleToDpi(77, c->dpi), ScaleToDpi(628, c->dpi)));
     UpdateWindow(Window());
