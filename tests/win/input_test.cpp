@@ -13,12 +13,13 @@ using Input = vktest::OpenPanel;
 
 // Keys move the focus as the key table says (checked there for every control and key) and the
 // control left recalculates; the button's Enter and Space recalculate once more; a key that
-// passes leaves the focus and recalculates nothing.
+// passes, or any key in a result field (which has no subclass procedure), leaves the focus and
+// recalculates nothing.
 TEST_F(Input, KeysMoveTheFocusAndRecalculate)
 {
     Spy spy(Window());
     const int rows[][4] = {{350, VK_TAB, 400, 1}, {400, VK_TAB, 310, 1}, {400, VK_RETURN, 310, 2}, {400, VK_SPACE, 310, 2},
-                           {310, VK_UP, 310, 0},  {320, VK_UP, 310, 1},  {810, VK_LEFT, 340, 1},   {140, VK_SPACE, 140, 0}};
+                           {310, VK_UP, 310, 0},  {320, VK_UP, 310, 1},  {810, VK_LEFT, 340, 1},   {140, VK_SPACE, 140, 0}, {510, VK_TAB, 510, 0}};
     for (const auto& row : rows) {
         Focus(row[0]);
         spy.calcs.clear();
