@@ -27,7 +27,8 @@ TEST_F(WholePanel, ASituationAsTheFieldsShowIt)
     const PanelReading expected{"33", "7", "2I", "7", "85.00000", "-6", "120", "0.5", true, true, 1u << 1, 1u << 1}; // 95 %, 9I
     for (const auto& [id, item] : {std::make_pair(IDC_CLUB, "2I"), {IDC_POWER, "33"}, {IDC_WIND_POWER, "7"}})
         SendMessageA(Control(id), CB_SELECTSTRING, WPARAM(-1), LPARAM(item));
-    for (const auto& [id, checked] : {std::make_pair(IDC_CRIMSON_RING, true), {IDC_RAIN, true}, {IDC_FAIRWAY_100, false}, {IDC_FAIRWAY_95, true}, {IDC_BEAM_6I, false}, {IDC_BEAM_9I, true}})
+    for (const auto& [id, checked] : {std::make_pair(IDC_CRIMSON_RING, true), {IDC_RAIN, true}, {IDC_FAIRWAY_100, false},
+                                      {IDC_FAIRWAY_95, true}, {IDC_BEAM_6I, false}, {IDC_BEAM_9I, true}})
         Check(id, checked);
     for (const auto& [id, text] : {std::make_pair(IDC_DISTANCE, "85.000001"), {IDC_HEIGHT, "-6"}, {IDC_DIRECTION, "120"}, {IDC_SLOPE, "0.5"}})
         SetText(id, text);
