@@ -33,7 +33,7 @@ test-native: native
 test-sanitize: sanitize
 	cd $(SANITIZE) && ctest --output-on-failure -j $(JOBS)
 test-windows: windows
-	cd $(WINDOWS) && VK_BUILD=$(abspath $(BUILD)) ctest --output-on-failure
+	cd $(WINDOWS) && VK_BUILD=$(abspath $(BUILD)) ctest --output-on-failure -j $(JOBS)
 
 # Soak: 10,000 paints and recalculations with their GDI object and memory figures, and 20
 # copies of vk.exe started at once beside a running one. Not part of ./test.sh.

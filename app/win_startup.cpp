@@ -78,7 +78,7 @@ ATOM RegisterMainClass(HINSTANCE instance)
     if (className.empty() || GetClassInfoExA(instance, className.c_str(), &existing)) {
         className = kDefaultClassName;
     }
-    SetMainWindowNames(className, MainTitle()); // kept for the run: the look-ups and the saving use it
+    SetMainClassName(className); // kept for the run: the look-ups and the saving use it
 
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
@@ -99,8 +99,7 @@ ATOM RegisterMainClass(HINSTANCE instance)
 
 void LoadMainTitle()
 {
-    SetMainWindowNames(MainClassName(),
-                       ReadSettingText(CurrentSettingsPath(), kTitleKey.section, kTitleKey.key, kDefaultTitle));
+    SetMainTitle(ReadSettingText(CurrentSettingsPath(), kTitleKey.section, kTitleKey.key, kDefaultTitle));
 }
 
 namespace {

@@ -44,12 +44,12 @@ if(WIN32)
   # prefix of that scale (tools/wine-run, VK_DPI).
   foreach(dpi 120 144 192)
     add_test(NAME win_tests_${dpi}dpi COMMAND win_tests --gtest_brief=1
-             --gtest_filter=Panel.LaidOutAtTheDisplaysScale:Panel.EveryTextFitsItsControl)
+             --gtest_filter=Panel.LaidOutAtTheDisplaysScale:Panel.FontsLabelsAndTheTextsThatMustFit)
     set_tests_properties(win_tests_${dpi}dpi PROPERTIES ENVIRONMENT VK_DPI=${dpi})
   endforeach()
   # At 150 % on a desktop lower than the window (1,024 pixels): laid out at a smaller scale that fits.
   add_test(NAME win_tests_144dpi_low COMMAND win_tests --gtest_brief=1
-           --gtest_filter=Panel.LaidOutAtTheDisplaysScale:Panel.EveryTextFitsItsControl)
+           --gtest_filter=Panel.LaidOutAtTheDisplaysScale:Panel.FontsLabelsAndTheTextsThatMustFit)
   set_tests_properties(win_tests_144dpi_low PROPERTIES ENVIRONMENT "VK_DPI=144;VK_DESKTOP_HEIGHT=1024")
 endif()
 

@@ -26,10 +26,10 @@ int main(int argc, char** argv)
 {
     const char* path = argc > 1 ? argv[1] : "res/dial.bmp";
 
-    // Step 1: the pixels, bottom-up rows padded to a multiple of 4 bytes as a BMP file keeps them.
+    // The pixels, bottom-up rows padded to a multiple of 4 bytes as a BMP file keeps them.
     const std::vector<unsigned char> pixels = DialPicture(kSize);
 
-    // Step 2: the file and bitmap headers.
+    // The file and bitmap headers.
     const uint32_t imageBytes = static_cast<uint32_t>(pixels.size());
     std::vector<unsigned char> file;
     file.push_back('B');

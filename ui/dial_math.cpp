@@ -3,6 +3,7 @@
 
 #include <cmath>
 
+#include "dial_picture.h"
 #include "field_parse.h"
 
 namespace {
@@ -18,7 +19,7 @@ constexpr double kExactModulus = 1800000; // 180 degrees at the scale above
 
 // The dial's figures at 96 DPI.
 constexpr DialPoint kCentre96{57, 648};
-constexpr int kHalfSize96 = 47; // picture 95 pixels wide
+constexpr int kHalfSize96 = kDialPictureSize / 2; // the middle pixel has as many on each side
 constexpr int kWindLength96 = 45;
 constexpr int kSlopeLength96 = 40;
 
@@ -62,6 +63,83 @@ double PointedAngle(const DialGeometry& dial, DialPoint p)
     return std::atan2(static_cast<double>(p.y - dial.centre.y), static_cast<double>(p.x - dial.centre.x));
 }
 
+// The wind direction pointed at p: the line towards the pointed pixel, and the direction in
+// degrees counter-clockwise, -180 up to below 180.
+DialPoint PointWind(const DialGeometry& dial, DialPoint p, PointedValue& value)
+{
+    const double a = PointedAngle(dial, p);
+    value.pointed = true;
+    DialText(a * kScreenToDirection, value.text);
+    return LineEnd(dial, a, dial.windLength);
+}
+
+// The slope pointed at p: the line through the centre and the pointed pixel, and its slope.
+SlopeLine PointSlope(const DialGeometry& dial, DialPoint p, PointedValue& value)
+{
+    const double a = PointedAngle(dial, p);
+    const double b = a + kHalfTurn;
+    const SlopeLine line{LineEnd(dial, a, dial.slopeLength), LineEnd(dial, b, dial.slopeLength)};
+    // The line's angle in degrees, folded by half turns into -90..90.
+    double d = a * kScreenToDirection;
+    if (d > 90) {
+        d = d - 180;
+    }
+    if (d < -90) {
+        d = d + 180;
+    }
+    // A line on the centre's row is exactly level, not a remainder of the half turn.
+    if (ExactnessRemainder(d) == 0) {
+        d = 0;
+    }
+    // Degrees clockwise to slope units.
+    value.pointed = true;
+    DialText(d * kDegreesToSlope, value.text);
+    return line;
+}
+
+// The wind line's end for the direction field's text.
+DialPoint WindLineEnd(const DialGeometry& dial, const char* directionText)
+{
+    // The field's degrees, counter-clockwise, to a screen angle.
+    const double t = FiniteOrZero(ParseFieldDouble(directionText));
+    const double a = t * kDirectionToScreen;
+    DialPoint end = LineEnd(dial, a, dial.windLength);
+    // Exactness correction: an odd multiple of 90 degrees ends on the centre's column,
+    // a multiple of 180 degrees on its row, whatever the tiny cosine or sine came out as.
+    const double r = ExactnessRemainder(t);
+    if (r == 900000 || r == -900000) {
+        end.x = dial.centre.x;
+    }
+    if (r == 0) {
+        end.y = dial.centre.y;
+    }
+    return end;
+}
+
+// The slope line's ends for the slope field's text.
+SlopeLine SlopeLineEnds(const DialGeometry& dial, const char* slopeText)
+{
+    // The slope in units of 5 degrees, clockwise; the second end half a turn further.
+    double s = FiniteOrZero(ParseFieldDouble(slopeText));
+    if (!std::isfinite(s * 5 + 180)) {
+        s = 0; // so large that 5 s overflows: no angle to draw
+    }
+    const double a = s * kSlopeUnitRadians;
+    const double b = (s * 5 + 180) * kDegreesToRadians;
+    SlopeLine line{LineEnd(dial, a, dial.slopeLength), LineEnd(dial, b, dial.slopeLength)};
+    // Exactness correction, tested on the slope value itself (not on the drawn angle).
+    const double r = ExactnessRemainder(s);
+    if (r == 900000 || r == -900000) {
+        line.end1.x = dial.centre.x;
+        line.end2.x = dial.centre.x;
+    }
+    if (r == 0) {
+        line.end1.y = dial.centre.y;
+        line.end2.y = dial.centre.y;
+    }
+    return line;
+}
+
 } // namespace
 
 DialPoint DialPointFromLParam(std::uintptr_t lParam)
@@ -88,81 +166,14 @@ bool InDialArea(const DialGeometry& dial, DialPoint p)
            p.y <= dial.origin.y + dial.size;
 }
 
-PointedWind PointWind(const DialGeometry& dial, DialPoint p)
+DialPaint PlanDialPaint(int dpi, DialPoint windPoint, DialPoint slopePoint, const char* directionText,
+                        const char* slopeText)
 {
-    PointedWind result{};
-    // Step 1: the line towards the pointed pixel.
-    const double a = PointedAngle(dial, p);
-    result.end = LineEnd(dial, a, dial.windLength);
-    // Step 2: the direction in degrees counter-clockwise, -180 up to below 180.
-    const double d = a * kScreenToDirection;
-    DialText(d, result.text);
-    return result;
-}
-
-PointedSlope PointSlope(const DialGeometry& dial, DialPoint p)
-{
-    PointedSlope result{};
-    // Step 1: the line through the centre and the pointed pixel.
-    const double a = PointedAngle(dial, p);
-    result.line.end1 = LineEnd(dial, a, dial.slopeLength);
-    const double b = a + kHalfTurn;
-    result.line.end2 = LineEnd(dial, b, dial.slopeLength);
-    // Step 2: the line's angle in degrees, folded by half turns into -90..90.
-    double d = a * kScreenToDirection;
-    if (d > 90) {
-        d = d - 180;
-    }
-    if (d < -90) {
-        d = d + 180;
-    }
-    // Step 3: a line on the centre's row is exactly level, not a remainder of the half turn.
-    if (ExactnessRemainder(d) == 0) {
-        d = 0;
-    }
-    // Step 4: degrees clockwise to slope units.
-    const double slope = d * kDegreesToSlope;
-    DialText(slope, result.text);
-    return result;
-}
-
-DialPoint WindLineEnd(const DialGeometry& dial, const char* directionText)
-{
-    // Step 1: the field's degrees, counter-clockwise, to a screen angle.
-    const double t = FiniteOrZero(ParseFieldDouble(directionText));
-    const double a = t * kDirectionToScreen;
-    DialPoint end = LineEnd(dial, a, dial.windLength);
-    // Step 2: exactness correction. An odd multiple of 90 degrees ends on the centre's column,
-    // a multiple of 180 degrees on its row, whatever the tiny cosine or sine came out as.
-    const double r = ExactnessRemainder(t);
-    if (r == 900000 || r == -900000) {
-        end.x = dial.centre.x;
-    }
-    if (r == 0) {
-        end.y = dial.centre.y;
-    }
-    return end;
-}
-
-SlopeLine SlopeLineEnds(const DialGeometry& dial, const char* slopeText)
-{
-    // Step 1: the slope in units of 5 degrees, clockwise; the second end half a turn further.
-    double s = FiniteOrZero(ParseFieldDouble(slopeText));
-    if (!std::isfinite(s * 5 + 180)) {
-        s = 0; // so large that 5 s overflows: no angle to draw
-    }
-    const double a = s * kSlopeUnitRadians;
-    const double b = (s * 5 + 180) * kDegreesToRadians;
-    SlopeLine line{LineEnd(dial, a, dial.slopeLength), LineEnd(dial, b, dial.slopeLength)};
-    // Step 2: exactness correction, tested on the slope value itself (not on the drawn angle).
-    const double r = ExactnessRemainder(s);
-    if (r == 900000 || r == -900000) {
-        line.end1.x = dial.centre.x;
-        line.end2.x = dial.centre.x;
-    }
-    if (r == 0) {
-        line.end1.y = dial.centre.y;
-        line.end2.y = dial.centre.y;
-    }
-    return line;
+    DialPaint paint;
+    paint.dial = DialAt(dpi);
+    paint.windEnd = InDialArea(paint.dial, windPoint) ? PointWind(paint.dial, windPoint, paint.wind)
+                                                      : WindLineEnd(paint.dial, directionText);
+    paint.slopeLine = InDialArea(paint.dial, slopePoint) ? PointSlope(paint.dial, slopePoint, paint.slope)
+                                                         : SlopeLineEnds(paint.dial, slopeText);
+    return paint;
 }

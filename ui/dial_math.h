@@ -29,22 +29,26 @@ struct DialGeometry {
 // the lengths and the width are each scaled, so that the picture stays centred on the centre.
 DialGeometry DialAt(int dpi);
 
-// The wind line runs from the centre to end; the slope line from the centre to end1, then to end2.
+// The slope line: from the centre to end1, then from end1 to end2, through the centre.
 struct SlopeLine {
     DialPoint end1;
     DialPoint end2;
 };
 
-// A direction set by pointing: the wind line's end and the text written into 340 and 810.
-struct PointedWind {
-    DialPoint end;
-    char text[kDecimalTextSize];
+// A value set by pointing on the dial: when pointed, its text goes into the Situation field and
+// its Navigation mirror, the point is forgotten and the results are recalculated.
+struct PointedValue {
+    bool pointed = false;
+    char text[kDecimalTextSize] = {};
 };
 
-// A slope set by pointing: the slope line and the text written into 350 and 820.
-struct PointedSlope {
-    SlopeLine line;
-    char text[kDecimalTextSize];
+// Everything one paint of the dial draws and writes.
+struct DialPaint {
+    DialGeometry dial; // the picture's place and size, the centre, the pen width
+    DialPoint windEnd; // the wind line runs from the centre to here
+    SlopeLine slopeLine;
+    PointedValue wind;  // for 340 and 810
+    PointedValue slope; // for 350 and 820
 };
 
 // The mouse point of a mouse message: the low and high 16 bits of lParam, unsigned.
@@ -54,14 +58,10 @@ DialPoint DialPointFromLParam(std::uintptr_t lParam);
 // at 96 DPI 10 <= x <= 105 and 601 <= y <= 696.
 bool InDialArea(const DialGeometry& dial, DialPoint p);
 
-// The wind direction pointed at p (a left press or drag on the dial).
-PointedWind PointWind(const DialGeometry& dial, DialPoint p);
-
-// The slope pointed at p (a right press or drag on the dial), from -18 to 18.
-PointedSlope PointSlope(const DialGeometry& dial, DialPoint p);
-
-// End of the wind line for the text of the direction field (degrees, leading number, 0 if none).
-DialPoint WindLineEnd(const DialGeometry& dial, const char* directionText);
-
-// Ends of the slope line for the text of the slope field (slope units of 5 degrees).
-SlopeLine SlopeLineEnds(const DialGeometry& dial, const char* slopeText);
+// The paint of the dial at dpi. A point inside the sensitive area (the last one pressed or dragged
+// with the left button, windPoint, or the right one, slopePoint) sets its line and value: a
+// direction from -180 up to below 180, a slope from -18 to 18. Otherwise the line follows its
+// field's text (degrees counter-clockwise, or slope units of 5 degrees clockwise; the leading
+// number, 0 if none), a multiple of 90 degrees ending exactly on the centre's column or row.
+DialPaint PlanDialPaint(int dpi, DialPoint windPoint, DialPoint slopePoint, const char* directionText,
+                        const char* slopeText);

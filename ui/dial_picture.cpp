@@ -5,7 +5,6 @@
 
 namespace {
 
-constexpr int kBaseSize = 95;
 constexpr double kPi = 3.14159265358979323846;
 constexpr int kSamples = 4; // per axis, for smooth edges
 
@@ -65,7 +64,7 @@ Shapes MakeShapes(int size)
 {
     Shapes shapes;
     shapes.centre = size / 2 + 0.5;
-    shapes.scale = static_cast<double>(size) / kBaseSize;
+    shapes.scale = static_cast<double>(size) / kDialPictureSize;
     const double k = shapes.scale;
     // The ring: a dot every 6 degrees; bigger coloured dots every 30 degrees, black at 0, 90, 180, 270.
     for (int degrees = 0; degrees < 360; degrees += 6) {
@@ -137,7 +136,7 @@ std::vector<unsigned char> DialPicture(int size)
     for (int py = 0; py < size; ++py) {
         unsigned char* row = pixels.data() + rowBytes * static_cast<std::size_t>(size - 1 - py); // bottom-up
         for (int px = 0; px < size; ++px) {
-            // Step 1: the pixel is the average of kSamples x kSamples points inside it.
+            // The pixel is the average of kSamples x kSamples points inside it.
             Colour sum{0, 0, 0};
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
@@ -147,7 +146,7 @@ std::vector<unsigned char> DialPicture(int size)
                     sum.b += c.b;
                 }
             }
-            // Step 2: rounded to bytes, blue first.
+            // Rounded to bytes, blue first.
             const double n = kSamples * kSamples;
             row[3 * px] = static_cast<unsigned char>(std::lround(sum.b / n));
             row[3 * px + 1] = static_cast<unsigned char>(std::lround(sum.g / n));

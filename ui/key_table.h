@@ -27,8 +27,9 @@ enum class ControlProcedure {
     DirectionEdit, SlopeEdit, CalcButton, NavDirectionEdit, NavSlopeEdit,
 };
 
-// The subclass procedure installed on control id.
-ControlProcedure ProcedureOf(int id);
+// Which of the ten subclass procedures is installed on control id.
+ControlProcedure ProcedureKindOf(int id);
 
-// The field that id's text is copied into when id loses the focus (340 and 810, 350 and 820); 0 for none.
+// The field that id's text is copied into when id loses the focus, and that shows the same stored
+// value: an edit field's Navigation mirror and back (340 and 810, 350 and 820); 0 for none.
 int MirrorTarget(int id);

@@ -6,13 +6,10 @@
 
 #include "controls.h"
 #include "dial_picture.h"
-#include "panel_inputs.h"
+#include "key_table.h"
 #include "win_panel.h"
 
 namespace {
-
-// Field texts are read through buffers of this many characters (the platform's count is an int).
-constexpr int kFieldBuffer = static_cast<int>(kFieldBufferSize);
 
 constexpr COLORREF kWindColour = 0x00FFFF00;  // red 0, green 255, blue 255
 constexpr COLORREF kSlopeColour = 0x0040FF00; // red 0, green 255, blue 64
@@ -28,14 +25,14 @@ struct DrawnPicture {
     int size = 0;
     std::vector<unsigned char> pixels;
 };
-DrawnPicture g_drawn;
+DrawnPicture g_scaledPicture;
 
-// Step 1 of the paint at another size than MYBMP's: the picture drawn at its size (not stretched).
+// The picture at a size other than MYBMP's: drawn at its size (not stretched).
 void DrawScaledPicture(HDC dc, const DialGeometry& dial)
 {
-    if (g_drawn.size != dial.size) {
-        g_drawn.pixels = DialPicture(dial.size);
-        g_drawn.size = dial.size;
+    if (g_scaledPicture.size != dial.size) {
+        g_scaledPicture.pixels = DialPicture(dial.size);
+        g_scaledPicture.size = dial.size;
     }
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -44,11 +41,11 @@ void DrawScaledPicture(HDC dc, const DialGeometry& dial)
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 24;
     info.bmiHeader.biCompression = BI_RGB;
-    SetDIBitsToDevice(dc, dial.origin.x, dial.origin.y, dial.size, dial.size, 0, 0, 0, dial.size, g_drawn.pixels.data(),
+    SetDIBitsToDevice(dc, dial.origin.x, dial.origin.y, dial.size, dial.size, 0, 0, 0, dial.size, g_scaledPicture.pixels.data(),
                       &info, DIB_RGB_COLORS);
 }
 
-// Step 1 of the paint: copies the picture MYBMP, loaded from the main window's instance, to the dial's place.
+// The picture: MYBMP, loaded from the main window's instance, copied to the dial's place.
 void DrawPicture(HWND window, HDC dc, const DialGeometry& dial)
 {
     if (dial.size != kDialPictureSize) {
@@ -91,41 +88,14 @@ void DrawFromCentre(HDC dc, const DialGeometry& dial, COLORREF colour, std::init
 
 // A pointed value: its text goes into a Situation field and then into its Navigation mirror,
 // the point is forgotten, then the results are recalculated.
-void TakePointedValue(HWND window, DialPoint& point, int field, int mirror, const char* text)
+void TakePointedValue(HWND window, DialPoint& point, int field, const PointedValue& value)
 {
-    SetWindowTextA(GetDlgItem(window, field), text);
-    SetWindowTextA(GetDlgItem(window, mirror), text);
+    if (!value.pointed)
+        return;
+    SetWindowTextA(GetDlgItem(window, field), value.text);
+    SetWindowTextA(GetDlgItem(window, MirrorTarget(field)), value.text);
     point = DialPoint{};
     SendCalcCommand();
-}
-
-// Steps 2 and 3: the wind line, from the pointed place or from the direction field.
-void DrawWindLine(HWND window, HDC dc, const DialGeometry& dial)
-{
-    if (InDialArea(dial, g_windPoint)) {
-        const PointedWind wind = PointWind(dial, g_windPoint);
-        DrawFromCentre(dc, dial, kWindColour, {wind.end});
-        TakePointedValue(window, g_windPoint, IDC_DIRECTION, IDC_NAV_DIRECTION, wind.text);
-        return;
-    }
-    char text[kFieldBuffer] = {};
-    GetDlgItemTextA(window, IDC_DIRECTION, text, kFieldBuffer);
-    DrawFromCentre(dc, dial, kWindColour, {WindLineEnd(dial, text)});
-}
-
-// Steps 4 and 5: the slope line through the centre, from the pointed place or from the slope field.
-void DrawSlopeLine(HWND window, HDC dc, const DialGeometry& dial)
-{
-    if (InDialArea(dial, g_slopePoint)) {
-        const PointedSlope slope = PointSlope(dial, g_slopePoint);
-        DrawFromCentre(dc, dial, kSlopeColour, {slope.line.end1, slope.line.end2});
-        TakePointedValue(window, g_slopePoint, IDC_SLOPE, IDC_NAV_SLOPE, slope.text);
-        return;
-    }
-    char text[kFieldBuffer] = {};
-    GetDlgItemTextA(window, IDC_SLOPE, text, kFieldBuffer);
-    const SlopeLine line = SlopeLineEnds(dial, text);
-    DrawFromCentre(dc, dial, kSlopeColour, {line.end1, line.end2});
 }
 
 // The point that a button's presses and drags record.
@@ -138,12 +108,15 @@ DialPoint& StoredPoint(DialButton button)
 
 void DrawDial(HWND window, HDC dc, int dpi)
 {
-    const DialGeometry dial = DialAt(dpi);
-    // Step 1: the picture.
-    DrawPicture(window, dc, dial);
-    // Steps 2 to 6: each line with its own pen, made and destroyed in every paint.
-    DrawWindLine(window, dc, dial);
-    DrawSlopeLine(window, dc, dial);
+    const DialPaint paint = PlanDialPaint(dpi, g_windPoint, g_slopePoint, FieldText(window, IDC_DIRECTION).c_str(),
+                                          FieldText(window, IDC_SLOPE).c_str());
+    DrawPicture(window, dc, paint.dial);
+    // Each line with its own pen, made and destroyed in every paint; a pointed value is written,
+    // and recalculated, right after its line.
+    DrawFromCentre(dc, paint.dial, kWindColour, {paint.windEnd});
+    TakePointedValue(window, g_windPoint, IDC_DIRECTION, paint.wind);
+    DrawFromCentre(dc, paint.dial, kSlopeColour, {paint.slopeLine.end1, paint.slopeLine.end2});
+    TakePointedValue(window, g_slopePoint, IDC_SLOPE, paint.slope);
 }
 
 void DialPress(HWND window, DialButton button, DialPoint p, int dpi)

@@ -16,12 +16,6 @@
 
 namespace {
 
-// The list fillers (below), each run on its list right after the list is created.
-void FillPowerList(HWND list);
-void FillSpinList(HWND list);
-void FillClubList(HWND list);
-void FillWindList(HWND list);
-
 // One child control: everything that differs between the 34 is data.
 struct ControlEntry {
     int id;
@@ -30,7 +24,6 @@ struct ControlEntry {
     DWORD style; // besides WS_CHILD and WS_VISIBLE
     int x, y, width, height; // client pixels at 96 DPI; a list's height is that of its opened list
     bool bold;
-    void (*fill)(HWND list) = nullptr; // the filler of a list
 };
 
 constexpr DWORD kListStyle = WS_BORDER | WS_VSCROLL | CBS_DROPDOWNLIST;
@@ -39,9 +32,9 @@ constexpr DWORD kFrameStyle = WS_GROUP | BS_GROUPBOX;
 // The panel in creation order. Radio groups follow the WS_GROUP flags in this order.
 const ControlEntry kControls[] = {
     {IDC_CHARA_GROUP, "BUTTON", "Charactor", kFrameStyle, 3, 3, 109, 110, false},
-    {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false, FillPowerList},
-    {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false, FillSpinList},
-    {IDC_CLUB, "COMBOBOX", "", kListStyle, 57, 64, 40, 200, false, FillClubList},
+    {IDC_POWER, "COMBOBOX", "", kListStyle, 57, 20, 40, 180, false},
+    {IDC_SPIN, "COMBOBOX", "", kListStyle, 57, 42, 40, 200, false},
+    {IDC_CLUB, "COMBOBOX", "", kListStyle, 57, 64, 40, 200, false},
     {IDC_CRIMSON_RING, "BUTTON", "Crimson Ring", BS_AUTOCHECKBOX | BS_LEFTTEXT, 11, 87, 85, 20, false},
     {IDC_CONDITION_GROUP, "BUTTON", "Condition", kFrameStyle, 3, 114, 109, 116, false},
     {IDC_RAIN, "BUTTON", " Rain / Snow", BS_AUTOCHECKBOX, 9, 129, 80, 20, false},
@@ -52,7 +45,7 @@ const ControlEntry kControls[] = {
     {IDC_FAIRWAY_80, "BUTTON", "80%", BS_AUTORADIOBUTTON, 59, 186, 40, 20, false},
     {IDC_FAIRWAY_75, "BUTTON", "75%", BS_AUTORADIOBUTTON, 7, 205, 40, 20, false},
     {IDC_SITUATION_GROUP, "BUTTON", "Situation", kFrameStyle, 3, 231, 109, 126, false},
-    {IDC_WIND_POWER, "COMBOBOX", "", kListStyle, 57, 248, 40, 200, false, FillWindList},
+    {IDC_WIND_POWER, "COMBOBOX", "", kListStyle, 57, 248, 40, 200, false},
     {IDC_DISTANCE, "EDIT", "", ES_RIGHT, 58, 274, 38, 13, false},
     {IDC_HEIGHT, "EDIT", "", ES_RIGHT, 58, 294, 38, 13, false},
     {IDC_DIRECTION, "EDIT", "", ES_RIGHT, 58, 314, 38, 13, false},
@@ -106,8 +99,8 @@ const PanelLabel kLabels[] = {
 };
 
 // The two fonts, alive from creation to destruction of the main window (remade at a new scale).
-HFONT NormalFont = nullptr;
-HFONT BoldFont = nullptr;
+HFONT g_normalFont = nullptr;
+HFONT g_boldFont = nullptr;
 
 // Font height of both fonts at 96 DPI, in pixels.
 constexpr int kFontHeight = 13;
@@ -130,8 +123,8 @@ HFONT MakeFont(int height, int weight, DWORD charset, const char* face)
                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, face);
 }
 
-// The list fillers: each adds its list's items in order, then selects its start-up item by text
-// (CB_SELECTSTRING from index 0), both as the panel's description gives them.
+// Fills the list id, if id is one, with the items the panel's description names for it: adds them
+// in order, then selects its start-up item by text (CB_SELECTSTRING from index 0).
 void FillList(HWND list, int id)
 {
     for (const PanelInput& input : PanelInputs()) {
@@ -143,23 +136,20 @@ void FillList(HWND list, int id)
     }
 }
 
-void FillPowerList(HWND list) { FillList(list, IDC_POWER); }
-void FillSpinList(HWND list) { FillList(list, IDC_SPIN); }
-void FillClubList(HWND list) { FillList(list, IDC_CLUB); }
-void FillWindList(HWND list) { FillList(list, IDC_WIND_POWER); }
-
 void DeleteFonts()
 {
-    DeleteObject(NormalFont);
-    DeleteObject(BoldFont);
-    NormalFont = nullptr;
-    BoldFont = nullptr;
+    DeleteObject(g_normalFont);
+    DeleteObject(g_boldFont);
+    g_normalFont = nullptr;
+    g_boldFont = nullptr;
 }
 
 // Both fonts at the panel's scale, given to the controls (redrawn when redraw is set) in place of
 // any earlier ones, which are deleted; false, with the earlier ones kept, when one cannot be made.
 bool SetFonts(HWND window, BOOL redraw)
 {
+    // Both ask for the Shift-JIS character set, so that TextOutA reads the labels' code page 932
+    // bytes as such whatever the system's own code page.
     HFONT normal = MakeFont(ScaleToDpi(kFontHeight, g_dpi), 0, SHIFTJIS_CHARSET, "tahoma");
     HFONT bold = MakeFont(ScaleToDpi(kFontHeight, g_dpi), FW_BOLD, SHIFTJIS_CHARSET, "tahoma");
     if (normal == nullptr || bold == nullptr) {
@@ -170,8 +160,8 @@ bool SetFonts(HWND window, BOOL redraw)
     for (const ControlEntry& entry : kControls)
         SendDlgItemMessageA(window, entry.id, WM_SETFONT, reinterpret_cast<WPARAM>(entry.bold ? bold : normal), redraw);
     DeleteFonts();
-    NormalFont = normal;
-    BoldFont = bold;
+    g_normalFont = normal;
+    g_boldFont = bold;
     return true;
 }
 
@@ -224,7 +214,7 @@ bool OnCreate(HWND window, const CREATESTRUCTA* create)
     GetWindowRect(window, &place);
     g_dpi = LayoutDpi(window, WindowDpi(window), place).dpi;
 
-    // Step 1: the window cannot be sized, minimised or maximised from its system menu; it can be
+    // The window cannot be sized, minimised or maximised from its system menu; it can be
     // kept on top, by the item after Move.
     HMENU menu = GetSystemMenu(window, FALSE);
     RemoveMenu(menu, SC_RESTORE, MF_BYCOMMAND);
@@ -240,7 +230,7 @@ bool OnCreate(HWND window, const CREATESTRUCTA* create)
     CheckTopMostItem(window);
     StartOverlay(window, kTopMostCommand); // see-through and the hotkey, their items after it
 
-    // Step 2: the controls in order, at the panel's scale; a list is filled, then subclassed.
+    // The controls in order, at the panel's scale; a list is filled, then subclassed.
     for (const ControlEntry& entry : kControls) {
         HWND control = CreateWindowExA(0, entry.className, entry.text, WS_CHILD | WS_VISIBLE | entry.style,
                                        ScaleToDpi(entry.x, g_dpi), ScaleToDpi(entry.y, g_dpi),
@@ -249,22 +239,21 @@ bool OnCreate(HWND window, const CREATESTRUCTA* create)
                                        create->hInstance, nullptr);
         if (control == nullptr)
             return false;
-        if (entry.fill != nullptr)
-            entry.fill(control);
+        FillList(control, entry.id);
         InstallSubclass(control); // controls without a subclass procedure are left alone
     }
 
-    // Step 3: every start shows the fairway at 100%.
+    // Every start shows the fairway at 100%.
     SendDlgItemMessageA(window, IDC_FAIRWAY_100, BM_SETCHECK, BST_CHECKED, 0);
 
-    // Steps 4 and 5: the fonts, given without redrawing.
+    // The fonts, given without redrawing: nothing is shown yet.
     if (!SetFonts(window, FALSE))
         return false;
 
-    // Step 6: the inputs of the last run.
+    // The inputs of the last run, over the start-up values of the fillers and the radios.
     LoadStoredInputs(window);
 
-    // Step 7.
+    // The keyboard focus starts on the wind power list.
     SetFocus(GetDlgItem(window, IDC_WIND_POWER));
     return true;
 }
@@ -321,7 +310,7 @@ void OnPaint(HWND window)
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     DrawDial(window, dc, g_dpi);
-    HGDIOBJ previousFont = SelectObject(dc, NormalFont);
+    HGDIOBJ previousFont = SelectObject(dc, g_normalFont);
     SetBkMode(dc, TRANSPARENT);
     for (const PanelLabel& label : kLabels)
         TextOutA(dc, ScaleToDpi(label.x, g_dpi), ScaleToDpi(label.y, g_dpi), label.text, lstrlenA(label.text));

@@ -9,18 +9,6 @@
 
 namespace {
 
-std::string FieldText(HWND mainWindow, int id)
-{
-    char text[kFieldBufferSize] = {};
-    GetDlgItemTextA(mainWindow, id, text, sizeof text);
-    return text;
-}
-
-bool IsChecked(HWND mainWindow, int id)
-{
-    return SendMessageA(GetDlgItem(mainWindow, id), BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
 void WriteGroup(HWND mainWindow, int driftId, int shotId, const GroupOutcome& group)
 {
     switch (group.action) {
@@ -38,6 +26,18 @@ void WriteGroup(HWND mainWindow, int driftId, int shotId, const GroupOutcome& gr
 }
 
 } // namespace
+
+std::string FieldText(HWND mainWindow, int id)
+{
+    char text[kFieldBufferSize] = {};
+    GetDlgItemTextA(mainWindow, id, text, sizeof text);
+    return text;
+}
+
+bool IsChecked(HWND mainWindow, int id)
+{
+    return SendDlgItemMessageA(mainWindow, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
 
 PanelReading ReadPanel(HWND mainWindow)
 {

@@ -4,7 +4,16 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "dispatch.h"
+
+// The text of the main window's control id, at most its first 8 characters (the length that
+// counts for calculating, mirroring and saving).
+std::string FieldText(HWND mainWindow, int id);
+
+// True when the check box or radio id of the main window is checked.
+bool IsChecked(HWND mainWindow, int id);
 
 // The eight input texts (at most 8 characters each) and the check states (exactly 1 is checked).
 PanelReading ReadPanel(HWND mainWindow);

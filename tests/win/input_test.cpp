@@ -22,12 +22,13 @@ const std::vector<LONG> kDialArea = {10, 601, 106, 697}; // no label lies in it
 
 // Keys move the focus as the key table says (checked there for every control and key) and the
 // control left recalculates; the button's Enter and Space recalculate once more; a key that
-// passes leaves the focus and recalculates nothing.
+// passes, or any key in a result field (which has no subclass procedure), leaves the focus and
+// recalculates nothing.
 TEST_F(Input, KeysMoveTheFocusAndRecalculate)
 {
     Spy spy(Window());
     const int rows[][4] = {{350, VK_TAB, 400, 1}, {400, VK_TAB, 310, 1}, {400, VK_RETURN, 310, 2}, {400, VK_SPACE, 310, 2},
-                           {310, VK_UP, 310, 0},  {320, VK_UP, 310, 1},  {810, VK_LEFT, 340, 1},   {140, VK_SPACE, 140, 0}};
+                           {310, VK_UP, 310, 0},  {320, VK_UP, 310, 1},  {810, VK_LEFT, 340, 1},   {140, VK_SPACE, 140, 0}, {510, VK_TAB, 510, 0}};
     for (const auto& row : rows) {
         Focus(row[0]);
         spy.calcs.clear();
@@ -78,6 +79,10 @@ TEST_F(Input, ChoicesTakeEffectWhenTheyAreLeft)
 TEST_F(Input, EscapeAndMiddleButtonMinimiseFromEveryKindOfControlAndTheWindow)
 {
     Spy spy(Window());
+    SendMessageA(Control(IDC_POWER), CB_SHOWDROPDOWN, TRUE, 0);
+    const bool opened = SendMessageA(Control(IDC_POWER), CB_GETDROPPEDSTATE, 0, 0) != 0;
+    Key(IDC_POWER, VK_ESCAPE); // minimises, and goes on to the list, which closes
+    EXPECT_EQ(std::make_pair(opened, SendMessageA(Control(IDC_POWER), CB_GETDROPPEDSTATE, 0, 0) != 0), std::make_pair(true, false));
     for (int id : {110, 140, 310, 320, 330, 340, 350, 400, 810, 820}) {
         Key(id, VK_ESCAPE);
         SendMessageA(Control(id), WM_MBUTTONUP, 0, 0);
@@ -86,25 +91,27 @@ TEST_F(Input, EscapeAndMiddleButtonMinimiseFromEveryKindOfControlAndTheWindow)
     for (WPARAM key : {WPARAM(VK_RETURN), WPARAM('A'), WPARAM(VK_F4), WPARAM(VK_ESCAPE)})
         SendMessageA(Window(), WM_KEYDOWN, key, 0);
     SendMessageA(Window(), WM_MBUTTONUP, 0, MAKELPARAM(50, 600));
-    EXPECT_EQ(std::make_pair(spy.minimises, IsIconic(Window()) != FALSE), std::make_pair(22, true));
+    EXPECT_EQ(std::make_pair(spy.minimises, IsIconic(Window()) != FALSE), std::make_pair(23, true));
 }
 
-// A left drag points the direction, a right press the slope: in the field, in its Navigation
-// mirror (470 on), with one recalculation. A press outside the dial recalculates and gives the
-// focus to the wind power list (the field left recalculates too); a drag outside changes nothing.
+// A left drag points the direction, a right press the slope, a drag with both buttons both: in the
+// field, in its Navigation mirror (470 on), with one recalculation each. A press inside the dial
+// leaves the focus; a press outside recalculates and gives the focus to the wind power list (the
+// field left recalculates too); a drag outside changes nothing.
 TEST_F(Input, PointingOnTheDial)
 {
+    Focus(IDC_DISTANCE);
     Spy spy(Window());
     ValidateRect(Window(), nullptr);
-    SendMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(57, 610));
+    SendMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON | MK_RBUTTON, MAKELPARAM(57, 610)); // both lines
     EXPECT_EQ(Pending(Window()), kDialArea); // the dial alone, not erased
     UpdateWindow(Window()); // the paint writes the pointed texts and recalculates
-    EXPECT_EQ(spy.calcs.size(), 1u);
+    EXPECT_EQ(Text(IDC_DIRECTION) + Text(IDC_SLOPE) + " " + std::to_string(spy.calcs.size()), "90.0017.99 2");
     SendMessageA(Window(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(37, 668));
     UpdateWindow(Window());
     EXPECT_EQ(Text(IDC_DIRECTION) + Text(IDC_NAV_DIRECTION) + Text(IDC_SLOPE) + Text(IDC_NAV_SLOPE), "90.0090.00-8.99-8.99");
-    EXPECT_EQ(spy.calcs.size(), 2u);
-    Focus(IDC_DISTANCE);
+    // A press inside the dial leaves the keyboard focus where it was.
+    EXPECT_EQ(std::make_pair(spy.calcs.size(), GetDlgCtrlID(GetFocus())), std::make_pair(std::size_t(3), IDC_DISTANCE));
     spy.calcs.clear();
     SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(106, 696));
     SendMessageA(Window(), WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(150, 700));

@@ -1,6 +1,7 @@
 // The main window opened without a settings file: its place and menu, the 34 controls with their
 // lists and fonts, every text whole in its control, minimising, and the file written when it closes.
 #include <algorithm>
+#include <cstdio>
 
 #include "dial_math.h"
 #include "fixture.h"
@@ -30,25 +31,13 @@ TEST_F(Panel, CreatedWithTheStartUpValues)
         EXPECT_EQ(GetMenuState(GetSystemMenu(Window(), FALSE), command, MF_BYCOMMAND) == UINT(-1),
                   command != SC_MOVE && command != SC_CLOSE);
 
-    // The controls in creation order (the order of the siblings), visible, with no tab stop but the
-    // one the platform gives a checked radio (their fonts are checked at each scale); the lists with
-    // their items.
-    const int ids[] = {100, 110, 120, 130, 140, 200, 210, 220, 230, 240, 250, 260, 270, 300, 310, 320, 330,
-                       340, 350, 400, 500, 510, 520, 600, 610, 620, 700, 710, 720, 730, 740, 800, 810, 820};
-    HWND child = GetWindow(Window(), GW_CHILD);
-    for (const int id : ids) {
-        ASSERT_EQ(GetDlgCtrlID(child), id);
-        EXPECT_EQ(GetWindowLongPtrA(child, GWL_STYLE) & (WS_CHILD | WS_VISIBLE | WS_TABSTOP),
-                  WS_CHILD | WS_VISIBLE | (id == 220 || id == 710 ? WS_TABSTOP : 0)) << id;
-        child = GetWindow(child, GW_HWNDNEXT);
-    }
-    EXPECT_EQ(child, nullptr);
+    // The lists with their items.
     std::string items;
     for (int id : {110, 120, 130, 310})
         for (const std::string& item : Items(Control(id)))
             items += item + " ";
     EXPECT_EQ(items, "20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 7 1W 2W 3W 2I 1 2 3 4 5 6 7 8 9 ");
-    EXPECT_FALSE(Checked(IDC_RAIN)); // each radio's check shows as its tab stop above, the ring's in the file
+    EXPECT_EQ(std::make_tuple(Checked(IDC_RAIN), Checked(IDC_FAIRWAY_100), Checked(IDC_BEAM_6I)), std::make_tuple(false, true, true));
     SetFocus(Window()); // the main window gives the focus on to the wind power list
     EXPECT_EQ(GetFocus(), Control(IDC_WIND_POWER));
 
@@ -59,56 +48,87 @@ TEST_F(Panel, CreatedWithTheStartUpValues)
                                   "WindPower=1\nDistance=230\nHeight=0\nDirection=0\nSlope=0\n[Beam]\nClub=6I\n"));
 }
 
-// At the scale the panel is laid out at every control has "tahoma" of code page 932, 13 pixels high
-// at 96 DPI, bold in 510 and 520; in it, every control's text, each list's items and each result
-// field's widest texts fit the room their control leaves them (the Japanese labels are looked at on
-// screenshots).
-TEST_F(Panel, EveryTextFitsItsControl)
+// A font as its face, character set, height and weight.
+std::string Described(HGDIOBJ font)
+{
+    LOGFONTA f = {};
+    GetObjectA(font, sizeof f, &f);
+    return std::string(f.lfFaceName) + " " + std::to_string(f.lfCharSet) + " " + std::to_string(f.lfHeight) + " " + std::to_string(f.lfWeight);
+}
+
+// The labels painted through TextOutA while RecordTextOut stands in its import slot: each one's
+// place, its text read in code page 932 (as UTF-8) and the font selected.
+std::string g_painted;
+decltype(&TextOutA) g_textOut = nullptr;
+
+BOOL WINAPI RecordTextOut(HDC dc, int x, int y, LPCSTR text, int length)
+{
+    wchar_t wide[32] = {};
+    char utf8[96] = {};
+    WideCharToMultiByte(CP_UTF8, 0, wide, MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, text, length, wide, 32), utf8, sizeof utf8, nullptr, nullptr);
+    g_painted += std::to_string(x) + "," + std::to_string(y) + " " + utf8 + " " + Described(GetCurrentObject(dc, OBJ_FONT)) + "|";
+    return g_textOut(dc, x, y, text, length);
+}
+
+// Puts replacement into each of this program's import slots that holds function.
+void SwapImport(void* function, void* replacement)
+{
+    auto* base = reinterpret_cast<BYTE*>(GetModuleHandleA(nullptr));
+    const auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    const DWORD imports = nt->OptionalHeader.DataDirectory[IMAGE_DIRECTORY_ENTRY_IMPORT].VirtualAddress;
+    for (auto* dll = reinterpret_cast<IMAGE_IMPORT_DESCRIPTOR*>(base + imports); dll->Name != 0; ++dll) {
+        for (auto* slot = reinterpret_cast<ULONG_PTR*>(base + dll->FirstThunk); *slot != 0; ++slot) {
+            DWORD access = 0;
+            if (*slot == reinterpret_cast<ULONG_PTR>(function) && VirtualProtect(slot, sizeof *slot, PAGE_READWRITE, &access)) {
+                *slot = reinterpret_cast<ULONG_PTR>(replacement);
+                VirtualProtect(slot, sizeof *slot, access, &access);
+            }
+        }
+    }
+}
+
+// At the scale the panel is laid out at every control has "tahoma" of code page 932, 13 pixels
+// high at 96 DPI, bold in 510 and 520; each list's items and each result field's widest texts fit the room their
+// control leaves them; the 26 labels are painted in order at their places in the normal font.
+TEST_F(Panel, FontsLabelsAndTheTextsThatMustFit)
 {
     ASSERT_NE(Open(), nullptr);
     const int dpi = LayoutDpi();
+    const std::string normal = "tahoma 128 " + std::to_string(ScaleToDpi(13, dpi)) + " ";
     for (HWND child = GetWindow(Window(), GW_CHILD); child != nullptr; child = GetWindow(child, GW_HWNDNEXT)) {
         const int id = GetDlgCtrlID(child);
-        char className[16] = {};
-        GetClassNameA(child, className, sizeof className);
-        const HFONT font = HFONT(SendMessageA(child, WM_GETFONT, 0, 0));
-        LOGFONTA face = {};
-        GetObjectA(font, sizeof face, &face);
-        EXPECT_EQ(std::make_tuple(face.lfHeight, int(face.lfCharSet), std::string(face.lfFaceName), face.lfWeight),
-                  std::make_tuple(LONG(ScaleToDpi(13, dpi)), SHIFTJIS_CHARSET, std::string("tahoma"), LONG(id == 510 || id == 520 ? FW_BOLD : 0))) << id;
-        HDC dc = GetDC(child);
-        HGDIOBJ old = SelectObject(dc, font);
-        const auto width = [dc](const std::string& text) {
+        EXPECT_EQ(Described(HGDIOBJ(SendMessageA(child, WM_GETFONT, 0, 0))), normal + (id == 510 || id == 520 ? "700" : "0")) << id;
+    }
+    for (int id : {110, 120, 130, 310, 510, 520, 610, 620, 730, 740}) {
+        HDC dc = GetDC(Control(id));
+        HGDIOBJ old = SelectObject(dc, HGDIOBJ(SendMessageA(Control(id), WM_GETFONT, 0, 0)));
+        RECT room = {};
+        COMBOBOXINFO list = {sizeof list, {}, {}, {}, {}, {}, {}};
+        if (GetComboBoxInfo(Control(id), &list))
+            room = {list.rcItem.left, 0, list.rcItem.right - MulDiv(3, dpi, 96), 0}; // the selection's frame and margin
+        else
+            SendMessageA(Control(id), EM_GETRECT, 0, LPARAM(&room));
+        for (const std::string& text : id < 500 ? Items(Control(id)) : std::vector<std::string>{"-12.70", "111.56", "-0.580", "---"}) {
             SIZE size = {};
             GetTextExtentPoint32A(dc, text.c_str(), int(text.size()), &size);
-            return size.cx;
-        };
-        std::vector<std::string> texts = {Text(id)};
-        RECT room = {};
-        GetClientRect(child, &room);
-        const LONG_PTR kind = GetWindowLongPtrA(child, GWL_STYLE) & BS_TYPEMASK;
-        if (lstrcmpiA(className, "ComboBox") == 0) {
-            texts = Items(child);
-            COMBOBOXINFO info = {};
-            info.cbSize = sizeof info;
-            GetComboBoxInfo(child, &info);
-            room = info.rcItem;
-            room.right -= MulDiv(3, dpi, 96); // the selection's frame and margin
-        } else if (lstrcmpiA(className, "Edit") == 0) {
-            if (id >= 510 && id <= 740)
-                texts = {"-12.70", "111.56", "-0.580", "---"};
-            SendMessageA(child, EM_GETRECT, 0, LPARAM(&room));
-        } else {
-            // A frame keeps its corners free, a push button its edges; a check box or a radio
-            // draws its mark (13 pixels at 96 DPI) and half a digit's gap before the text.
-            const int mark = MulDiv(13, dpi, 96) + width("0") / 2 + 1;
-            room.right -= kind == BS_GROUPBOX ? MulDiv(15, dpi, 96) : kind == BS_PUSHBUTTON ? MulDiv(4, dpi, 96) : mark;
+            EXPECT_LE(size.cx, room.right - room.left) << id << " \"" << text << "\"";
         }
-        for (const std::string& text : texts)
-            EXPECT_LE(width(text), room.right - room.left) << id << " \"" << text << "\"";
         SelectObject(dc, old);
-        ReleaseDC(child, dc);
+        ReleaseDC(Control(id), dc);
     }
+    g_textOut = TextOutA;
+    SwapImport(reinterpret_cast<void*>(g_textOut), reinterpret_cast<void*>(RecordTextOut));
+    RedrawWindow(Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    SwapImport(reinterpret_cast<void*>(RecordTextOut), reinterpret_cast<void*>(g_textOut));
+    const char* labels = "13,25 パワー|13,47 スピン|13,69 クラブ|12,253 風力|97,253 m|12,274 残距離|97,274 y|12,294 高低差|97,294 m|"
+                         "12,314 風向き|97,314 ﾟ|12,334 傾斜|12,398 横ズレ|94,397 y|12,417 ショット|94,417 %|12,459 横ズレ|93,458 y|"
+                         "12,478 ショット|93,478 %|13,520 クラブ|12,541 横ズレ|93,540 y|12,560 ショット|93,560 %|54,699 ﾟ|";
+    std::string expected;
+    int x = 0, y = 0, used = 0;
+    char text[32] = {};
+    for (; std::sscanf(labels, "%d,%d %31[^|]|%n", &x, &y, text, &used) == 3; labels += used)
+        expected += std::to_string(ScaleToDpi(x, dpi)) + "," + std::to_string(ScaleToDpi(y, dpi)) + " " + text + " " + normal + "0|";
+    EXPECT_EQ(g_painted, expected);
 }
 
 // The frame and title bar that the system gives the main window's style at dpi.
@@ -123,7 +143,8 @@ SIZE SystemFrame(int dpi)
 // largest scale down to 75 % at which it fits: the client area (the outer size is it with the
 // system's frame, inside the work area), every control inside it and three controls' rectangles;
 // on the dial the cross-hair above the centre, the wind line (field 0: to the right) to its end,
-// then the picture; the place 45 degrees up and to the right pointing 45 degrees. Then moved to a
+// then the picture, and the slope line (field 0: level) left of the centre; the place 45 degrees
+// up and to the right pointing 45 degrees. Then moved to a
 // display of the next larger scale: the panel laid out again in the rectangle the system suggests
 // (Wine keeps a window no narrower than its screen's scale allows, so not to a smaller one).
 TEST_F(Panel, LaidOutAtTheDisplaysScale)
@@ -176,8 +197,9 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
     HDC dc = GetDC(Window());
     EXPECT_EQ((std::vector<COLORREF>{GetPixel(dc, dial.centre.x, dial.centre.y - dial.windLength / 2),
                                      GetPixel(dc, dial.centre.x + dial.windLength - 1, dial.centre.y),
-                                     GetPixel(dc, dial.centre.x + dial.windLength + 2, dial.centre.y)}),
-              (std::vector<COLORREF>{0xFF00FF, 0xFFFF00, 0xA0A0A0}));
+                                     GetPixel(dc, dial.centre.x + dial.windLength + 2, dial.centre.y),
+                                     GetPixel(dc, dial.centre.x - dial.slopeLength / 2, dial.centre.y)}),
+              (std::vector<COLORREF>{0xFF00FF, 0xFFFF00, 0xA0A0A0, 0x40FF00}));
     ReleaseDC(Window(), dc);
     const int side = dial.windLength / 2;
     SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(dial.centre.x + side, dial.centre.y - side));
