@@ -4,14 +4,12 @@
 
 #include <algorithm>
 #include <climits>
-#include <string>
 #include <vector>
 
-#include "panel_inputs.h"
-#include "settings_values.h"
 #include "win_dpi.h"
 #include "win_main_window.h"
 #include "win_settings.h"
+#include "window_place.h"
 
 namespace {
 
@@ -66,19 +64,7 @@ ScreenPoint VisiblePosition(int x, int y, PixelSize size, int dpi)
 
 ATOM RegisterMainClass(HINSTANCE instance)
 {
-    const std::wstring path = CurrentSettingsPath();
-    std::string className = ReadSettingText(path, kClassNameKey.section, kClassNameKey.key, kDefaultClassName);
-
-    // A stored name that cannot be registered (empty) or that names a class the process already
-    // has (the panel's own "Edit", "Button", ...) would keep vk from ever showing its window, or
-    // make every control a main window. Use the default instead; it is saved back at the end,
-    // which repairs the file.
-    WNDCLASSEXA existing = {};
-    existing.cbSize = sizeof existing;
-    if (className.empty() || GetClassInfoExA(instance, className.c_str(), &existing)) {
-        className = kDefaultClassName;
-    }
-    SetMainClassName(className); // kept for the run: the look-ups and the saving use it
+    LoadMainClassName(instance); // kept for the run: the look-ups and the saving use it
 
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
@@ -95,11 +81,6 @@ ATOM RegisterMainClass(HINSTANCE instance)
     windowClass.lpszClassName = MainClassName();
     windowClass.hIconSm = nullptr;
     return RegisterClassExA(&windowClass);
-}
-
-void LoadMainTitle()
-{
-    SetMainTitle(ReadSettingText(CurrentSettingsPath(), kTitleKey.section, kTitleKey.key, kDefaultTitle));
 }
 
 namespace {
@@ -132,15 +113,12 @@ void ReleaseSingleInstance()
 
 HWND OpenMainWindow(HINSTANCE instance, int showCommand)
 {
-    const std::wstring path = CurrentSettingsPath();
-    int y = ReadSettingInt(path, kPosYKey.section, kPosYKey.key, kDefaultY);
-    int x = ReadSettingInt(path, kPosXKey.section, kPosXKey.key, kDefaultX);
-    const bool topMost = ReadSettingInt(path, kTopMostKey.section, kTopMostKey.key, 0) == 1;
+    const WindowStart start = StoredWindowStart();
     const int dpi = ScreenDpi();
     const PixelSize size = MainSizeAt(dpi);
-    const ScreenPoint place = VisiblePosition(x, y, size, dpi);
+    const ScreenPoint place = VisiblePosition(start.x, start.y, size, dpi);
 
-    HWND window = CreateWindowExA(topMost ? WS_EX_TOPMOST : 0, MainClassName(), MainTitle(), kMainStyle,
+    HWND window = CreateWindowExA(start.topMost ? WS_EX_TOPMOST : 0, MainClassName(), MainTitle(), kMainStyle,
                                   static_cast<int>(place.x), static_cast<int>(place.y), size.width, size.height,
                                   nullptr, nullptr, instance, nullptr);
     if (window == nullptr)

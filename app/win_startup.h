@@ -11,9 +11,6 @@ ATOM RegisterMainClass(HINSTANCE instance);
 // Creates and shows the main window unless another copy runs; 1 when shown, 0 otherwise.
 int CreateMainWindow(HINSTANCE instance, int showCommand);
 
-// Reads the title ("App", "AppTitle") from the settings file and keeps it for the run.
-void LoadMainTitle();
-
 // Creates the named mutex "Multiple" (held until ReleaseSingleInstance); false when it already
 // existed (another copy runs, or a mutex of that name exists that this process may not open),
 // true also when the name is held by another kind of object.

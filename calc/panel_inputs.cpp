@@ -214,7 +214,7 @@ int StoredItem(const PanelInput& input, std::string_view stored)
     return -1;
 }
 
-int StoredChoice(const PanelInput& input, const char* stored)
+bool StoredChoosesSecond(const PanelInput& input, const char* stored)
 {
-    return stored[0] == input.items[1][0] ? 1 : 0;
+    return stored[0] == input.items[1][0];
 }

@@ -1,7 +1,7 @@
 // The panel's input controls as data, in the manner of a settings schema: per input its control,
 // settings key, kind, items, start-up value and typing filter, and beside them the facts every
-// reader of a control or of the settings file shares. The list fillers, loading and saving the
-// settings, the start-up panel reading and vkcalc's options all read it.
+// reader of a control shares. The list fillers, loading and saving the inputs, the start-up panel
+// reading and vkcalc's options all read it.
 #pragma once
 
 #include <cstddef>
@@ -24,19 +24,6 @@ struct SettingKey {
     const char* section;
     const char* key;
 };
-
-// The settings file's keys besides the inputs, and the values taken when they are missing: the
-// window's title and class name (both the program's name and version) and its left and top.
-constexpr SettingKey kTitleKey{"App", "AppTitle"};
-constexpr SettingKey kClassNameKey{"App", "ClassName"};
-constexpr SettingKey kPosXKey{"Pos", "X"};
-constexpr SettingKey kPosYKey{"Pos", "Y"};
-// Whether the window is kept above all others: "1" while on, no key while off.
-constexpr SettingKey kTopMostKey{"Pos", "TopMost"};
-constexpr const char* kDefaultTitle = "vk ver" VK_VERSION_TEXT;
-constexpr const char* kDefaultClassName = kDefaultTitle;
-constexpr int kDefaultX = 20;
-constexpr int kDefaultY = 30;
 
 enum class InputKind {
     List,   // a drop-down list; its text is the selected item
@@ -105,9 +92,9 @@ bool SetPanelInput(const PanelInput& input, std::string_view value, PanelReading
 // case ignored; an empty text begins every item). -1 when none does.
 int StoredItem(const PanelInput& input, std::string_view stored);
 
-// The choice a stored text makes for a check box or a pair of radios: 1 (ticked, the second
-// radio) when its first character is the first character of the second item, otherwise 0.
-int StoredChoice(const PanelInput& input, const char* stored);
+// The choice a stored text makes for a check box or a pair of radios: true (ticked, the second
+// radio) when its first character is the first character of the second item.
+bool StoredChoosesSecond(const PanelInput& input, const char* stored);
 
 // True when filter lets the typed character code through (the whole code, unsigned).
 constexpr bool FilterAccepts(CharFilter filter, std::uintptr_t code)

@@ -1,17 +1,17 @@
-// The see-through and hotkey choices without the platform: their keys in vk.ini, the stored values
-// read and written back, the key's text in its one spelling, and the system menu items' texts.
+// The see-through and hotkey choices without the platform: the stored values read and written
+// back, the key's text in its one spelling, and the system menu items' texts.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <string_view>
 
-#include "panel_inputs.h"
-
-// While on, the window's opacity in percent when another window is active: "SeeThrough=N".
-constexpr SettingKey kSeeThroughKey{"Pos", "SeeThrough"};
-// While on, the key that brings vk up and sends it back: "Hotkey=Ctrl+Alt+F9".
-constexpr SettingKey kHotkeyKey{"Pos", "Hotkey"};
+// Both options as the settings file holds them: a text while the option is on, none while off.
+struct OverlaySettings {
+    std::optional<std::string> seeThrough; // the opacity in percent when another window is active
+    std::optional<std::string> hotkey;     // the key that brings vk up and sends it back
+    bool keepHotkey = false;               // on saving: a stored text that names no key stays as it is
+};
 
 // Opacity the item turns on with, and the stored values kept; any other reads as the default.
 constexpr int kDefaultSeeThrough = 60;

@@ -165,11 +165,6 @@ bool SetFonts(HWND window, BOOL redraw)
     return true;
 }
 
-bool IsTopMost(HWND window)
-{
-    return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-}
-
 // The system menu's "Always on top" item, ticked when the window is topmost.
 void CheckTopMostItem(HWND window)
 {
@@ -422,4 +417,9 @@ LRESULT CALLBACK MainWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     default:
         return DefWindowProcA(window, message, wParam, lParam);
     }
+}
+
+bool IsTopMost(HWND window)
+{
+    return (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
 }

@@ -13,3 +13,6 @@ void RepaintMainDial(HWND window);
 // monitor's own scale where it fits) and sizes the window to it; a fitted window is moved up
 // until its bottom lies inside the work area.
 void FitMainWindow(HWND window);
+
+// True while the window is kept above all others.
+bool IsTopMost(HWND window);

@@ -2,9 +2,6 @@
 // key, and the system menu items that turn them on and off.
 #include "win_overlay.h"
 
-#include <optional>
-
-#include "overlay_choice.h"
 #include "win_settings.h"
 
 static_assert(kModAlt == MOD_ALT && kModCtrl == MOD_CONTROL && kModShift == MOD_SHIFT && kModWin == MOD_WIN);
@@ -96,10 +93,10 @@ void UpdateItems(HWND window)
 void StartOverlay(HWND window, UINT afterCommand)
 {
     g_overlay = Overlay{};
-    const std::wstring path = CurrentSettingsPath();
-    if (const std::optional<std::string> stored = StoredSetting(path, kSeeThroughKey))
-        g_overlay.seeThrough = SeeThroughPercent(*stored);
-    g_overlay.hotkey = StoredHotkeyChoice(StoredSetting(path, kHotkeyKey));
+    const OverlaySettings stored = StoredOverlay();
+    if (stored.seeThrough)
+        g_overlay.seeThrough = SeeThroughPercent(*stored.seeThrough);
+    g_overlay.hotkey = StoredHotkeyChoice(stored.hotkey);
 
     HMENU menu = GetSystemMenu(window, FALSE);
     for (int i = 0; i < GetMenuItemCount(menu); ++i) {
@@ -164,14 +161,16 @@ void OverlayHotkey(HWND window, WPARAM id)
     SetForegroundWindow(window);
 }
 
-void SaveOverlayKeys(const std::wstring& path, SettingWriter write)
+OverlaySettings OverlayToSave()
 {
-    const std::string seeThrough = std::to_string(g_overlay.seeThrough);
-    write(path, kSeeThroughKey, g_overlay.seeThrough != 0 ? seeThrough.c_str() : nullptr);
+    OverlaySettings save;
+    if (g_overlay.seeThrough != 0)
+        save.seeThrough = std::to_string(g_overlay.seeThrough);
+    if (g_overlay.hotkey.on)
+        save.hotkey = HotkeyText(g_overlay.hotkey.hotkey);
     // A stored text that names no key stays as the player wrote it until the item is chosen.
-    const std::string hotkey = HotkeyText(g_overlay.hotkey.hotkey);
-    if (!g_overlay.hotkey.notAKey)
-        write(path, kHotkeyKey, g_overlay.hotkey.on ? hotkey.c_str() : nullptr);
+    save.keepHotkey = g_overlay.hotkey.notAKey.has_value();
+    return save;
 }
 
 void StopOverlay(HWND window)

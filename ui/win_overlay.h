@@ -1,13 +1,11 @@
 // The main window over a game: see-through while another window is active (a layered window and
 // a poll of the pointer) and one key to bring it up and send it back (a registered hotkey), with
-// their two system menu items and their keys in vk.ini.
+// their two system menu items.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-
-#include "panel_inputs.h"
+#include "overlay_choice.h"
 
 // At creation: reads both choices from the settings file, puts their items into the system menu
 // right after the item of afterCommand, registers the key and makes the window layered as chosen.
@@ -25,10 +23,8 @@ void OverlayTimer(HWND window, UINT_PTR timer);
 // A registered key was pressed (WM_HOTKEY).
 void OverlayHotkey(HWND window, WPARAM id);
 
-// The save of both keys through the writer of keys that are there only while their option is on;
-// a stored key text that names no key is left as it is.
-using SettingWriter = void (*)(const std::wstring& path, SettingKey key, const char* value);
-void SaveOverlayKeys(const std::wstring& path, SettingWriter write);
+// Both choices as they are to be saved.
+OverlaySettings OverlayToSave();
 
 // At destruction, after the save: the key is given back and the poll stopped.
 void StopOverlay(HWND window);

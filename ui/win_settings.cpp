@@ -2,44 +2,38 @@
 // platform keeps its format (CRLF line ends, keys replaced in place, unknown keys kept).
 #include "win_settings.h"
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "panel_inputs.h"
 #include "settings_file.h"
+#include "win_main_window.h"
 #include "win_overlay.h"
 #include "win_panel.h"
 
 namespace {
 
+// The window's own keys, in the order a save writes them before the panel's inputs (whose keys
+// the inputs' description holds), and the values taken when they are missing.
+constexpr SettingKey kTitleKey{"App", "AppTitle"};
+constexpr SettingKey kClassNameKey{"App", "ClassName"};
+constexpr SettingKey kPosXKey{"Pos", "X"};
+constexpr SettingKey kPosYKey{"Pos", "Y"};
+// Whether the window is kept above all others: "1" while on, no key while off.
+constexpr SettingKey kTopMostKey{"Pos", "TopMost"};
+// While on, the window's opacity in percent when another window is active: "SeeThrough=N".
+constexpr SettingKey kSeeThroughKey{"Pos", "SeeThrough"};
+// While on, the key that brings vk up and sends it back: "Hotkey=Ctrl+Alt+F9".
+constexpr SettingKey kHotkeyKey{"Pos", "Hotkey"};
+// The title and the class name are both the program's name and version.
+constexpr const char* kDefaultTitle = "vk ver" VK_VERSION_TEXT;
+constexpr const char* kDefaultClassName = kDefaultTitle;
+constexpr int kDefaultX = 20;
+constexpr int kDefaultY = 30;
+
 // The names by which the panel's windows find the main window, set at start-up for the run.
 std::string g_className;
 std::string g_title;
-
-} // namespace
-
-void SetMainClassName(const std::string& className)
-{
-    g_className = className;
-}
-
-void SetMainTitle(const std::string& title)
-{
-    g_title = title;
-}
-
-const char* MainClassName()
-{
-    return g_className.c_str();
-}
-
-const char* MainTitle()
-{
-    return g_title.c_str();
-}
-
-namespace {
 
 // A text of the system code page in UTF-16, and back: the file's bytes stay those of the code
 // page, while the path keeps every character of any folder name.
@@ -61,8 +55,8 @@ std::string Narrow(const wchar_t* text)
     return narrow;
 }
 
-} // namespace
-
+// The settings file's path, built afresh: the current directory (of any length and any name) and
+// "\vk.ini". The keys and values are texts of the system code page.
 std::wstring CurrentSettingsPath()
 {
     // Ask for the length first: a directory of any length is taken whole, never cut or overrun.
@@ -74,40 +68,92 @@ std::wstring CurrentSettingsPath()
     return SettingsPath(std::wstring(buffer.data(), length));
 }
 
-std::string ReadSettingText(const std::wstring& path, const char* section, const char* key, const char* defaultText)
+// A stored text (at most 254 characters), or defaultText when the key or file is missing, or when
+// the path is too long for the profile functions.
+std::string ReadSettingText(const std::wstring& path, SettingKey key, const char* defaultText)
 {
     if (!SettingsPathUsable(path))
         return defaultText;
     wchar_t buffer[kSettingBufferSize] = {};
-    GetPrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), Wide(defaultText).c_str(), buffer,
+    GetPrivateProfileStringW(Wide(key.section).c_str(), Wide(key.key).c_str(), Wide(defaultText).c_str(), buffer,
                              kSettingBufferSize, path.c_str());
     return Narrow(buffer);
 }
 
-int ReadSettingInt(const std::wstring& path, const char* section, const char* key, int defaultValue)
+// A stored integer as GetPrivateProfileInt reads it (leading digits with an optional minus; a text
+// without a leading number reads as 0), or defaultValue when missing or the path is too long.
+int ReadSettingInt(const std::wstring& path, SettingKey key, int defaultValue)
 {
     if (!SettingsPathUsable(path))
         return defaultValue;
-    return static_cast<int>(GetPrivateProfileIntW(Wide(section).c_str(), Wide(key).c_str(), defaultValue, path.c_str()));
+    return static_cast<int>(
+        GetPrivateProfileIntW(Wide(key.section).c_str(), Wide(key.key).c_str(), defaultValue, path.c_str()));
 }
 
+// A stored text (at most 254 characters), also an empty one, or none when the key or the file is
+// missing: two reads with different defaults tell a missing key from any value.
 std::optional<std::string> StoredSetting(const std::wstring& path, SettingKey key)
 {
-    const std::string first = ReadSettingText(path, key.section, key.key, "");
-    if (!first.empty() || ReadSettingText(path, key.section, key.key, "-") == first)
+    const std::string first = ReadSettingText(path, key, "");
+    if (!first.empty() || ReadSettingText(path, key, "-") == first)
         return first;
     return std::nullopt;
 }
 
-bool WriteSettingText(const std::wstring& path, const char* section, const char* key, const char* value)
+// Creates or replaces one key in place, or removes it when value is null. False when the file could
+// not be written or the path is too long for the profile functions, with the reason in GetLastError.
+bool WriteSettingText(const std::wstring& path, SettingKey key, const char* value)
 {
     if (!SettingsPathUsable(path)) {
         SetLastError(path.empty() ? ERROR_PATH_NOT_FOUND : ERROR_FILENAME_EXCED_RANGE);
         return false;
     }
     const std::wstring text = value != nullptr ? Wide(value) : std::wstring();
-    return WritePrivateProfileStringW(Wide(section).c_str(), Wide(key).c_str(), value != nullptr ? text.c_str() : nullptr,
-                                      path.c_str()) != FALSE;
+    return WritePrivateProfileStringW(Wide(key.section).c_str(), Wide(key.key).c_str(),
+                                      value != nullptr ? text.c_str() : nullptr, path.c_str()) != FALSE;
+}
+
+} // namespace
+
+const char* MainClassName()
+{
+    return g_className.c_str();
+}
+
+const char* MainTitle()
+{
+    return g_title.c_str();
+}
+
+void LoadMainClassName(HINSTANCE instance)
+{
+    // A stored name that cannot be registered (empty) or that names a class the process already
+    // has (the panel's own "Edit", "Button", ...) would keep vk from ever showing its window, or
+    // make every control a main window. The default is taken instead; it is saved back at the end,
+    // which repairs the file.
+    g_className = ReadSettingText(CurrentSettingsPath(), kClassNameKey, kDefaultClassName);
+    WNDCLASSEXA existing = {};
+    existing.cbSize = sizeof existing;
+    if (g_className.empty() || GetClassInfoExA(instance, g_className.c_str(), &existing))
+        g_className = kDefaultClassName;
+}
+
+void LoadMainTitle()
+{
+    g_title = ReadSettingText(CurrentSettingsPath(), kTitleKey, kDefaultTitle);
+}
+
+WindowStart StoredWindowStart()
+{
+    const std::wstring path = CurrentSettingsPath();
+    return {ReadSettingInt(path, kPosXKey, kDefaultX), ReadSettingInt(path, kPosYKey, kDefaultY),
+            ReadSettingInt(path, kTopMostKey, 0) == 1};
+}
+
+OverlaySettings StoredOverlay()
+{
+    const std::wstring path = CurrentSettingsPath();
+    return {StoredSetting(path, kSeeThroughKey), StoredSetting(path, kHotkeyKey)};
 }
 
 namespace {
@@ -124,16 +170,16 @@ FailedSave g_failedSave;
 // Writes one key of the save; keeps the first failure.
 void SaveKey(const std::wstring& path, SettingKey key, const char* value)
 {
-    if (!WriteSettingText(path, key.section, key.key, value) && !g_failedSave.failed)
+    if (!WriteSettingText(path, key, value) && !g_failedSave.failed)
         g_failedSave = {true, path, GetLastError()};
 }
 
 // Writes a key that is there only while its option is on, or removes it (null value) when it is
 // there: a missing key is never removed, so no system's answer to that can fail the save.
-void SaveOptionalKey(const std::wstring& path, SettingKey key, const char* value)
+void SaveOptionalKey(const std::wstring& path, SettingKey key, const std::optional<std::string>& value)
 {
-    if (value != nullptr || StoredSetting(path, key))
-        SaveKey(path, key, value);
+    if (value || StoredSetting(path, key))
+        SaveKey(path, key, value ? value->c_str() : nullptr);
 }
 
 // The system's text for an error code, without its line end.
@@ -180,7 +226,7 @@ void LoadStoredInputs(HWND mainWindow)
     for (const PanelInput& input : PanelInputs()) {
         if (input.section == nullptr)
             continue;
-        const std::string stored = ReadSettingText(path, input.section, input.key, input.start);
+        const std::string stored = ReadSettingText(path, {input.section, input.key}, input.start);
         switch (input.kind) {
         case InputKind::List:
             // Searched here rather than by CB_SELECTSTRING, which not every platform answers for an
@@ -194,11 +240,11 @@ void LoadStoredInputs(HWND mainWindow)
                 SetDlgItemTextA(mainWindow, input.mirror, stored.c_str());
             break;
         case InputKind::Check:
-            if (StoredChoice(input, stored.c_str()) == 1)
+            if (StoredChoosesSecond(input, stored.c_str()))
                 CheckButton(mainWindow, input.id);
             break;
         case InputKind::Radios:
-            CheckButton(mainWindow, input.id + kRadioStep * StoredChoice(input, stored.c_str()));
+            CheckButton(mainWindow, input.id + (StoredChoosesSecond(input, stored.c_str()) ? kRadioStep : 0));
             break;
         }
     }
@@ -212,15 +258,16 @@ bool SaveSettings(HWND mainWindow)
     SaveKey(path, kTitleKey, MainTitle());
     SaveKey(path, kClassNameKey, MainClassName());
 
-    ScreenPoint position = StoredPlace(mainWindow);
-    char number[24];
-    std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.x));
-    SaveKey(path, kPosXKey, number);
-    std::snprintf(number, sizeof number, "%lld", static_cast<long long>(position.y));
-    SaveKey(path, kPosYKey, number);
-    const bool topMost = (GetWindowLongPtrA(mainWindow, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
-    SaveOptionalKey(path, kTopMostKey, topMost ? "1" : nullptr); // off: no key, as in a first run's file
-    SaveOverlayKeys(path, SaveOptionalKey);
+    const ScreenPoint position = StoredPlace(mainWindow);
+    SaveKey(path, kPosXKey, std::to_string(position.x).c_str());
+    SaveKey(path, kPosYKey, std::to_string(position.y).c_str());
+    const bool topMost = IsTopMost(mainWindow);
+    // Off: no key, as in a first run's file.
+    SaveOptionalKey(path, kTopMostKey, topMost ? "1" : std::optional<std::string>());
+    const OverlaySettings overlay = OverlayToSave();
+    SaveOptionalKey(path, kSeeThroughKey, overlay.seeThrough);
+    if (!overlay.keepHotkey)
+        SaveOptionalKey(path, kHotkeyKey, overlay.hotkey);
 
     for (const PanelInput& input : PanelInputs()) {
         if (input.section == nullptr)

@@ -110,12 +110,13 @@ TEST(PanelInputs, StoredChoices)
 {
     const struct {
         const char *input, *stored;
-        int choice;
-    } rows[] = {{"ring", "checked", 1}, {"ring", "c", 1}, {"ring", "cat", 1}, {"ring", "Checked", 0},
-                {"ring", "unchecked", 0}, {"ring", "", 0}, {"ring", " checked", 0}, {"beam", "9I", 1},
-                {"beam", "9", 1}, {"beam", "9x", 1}, {"beam", "6I", 0}, {"beam", "", 0}, {"beam", "19", 0}};
+        bool second;
+    } rows[] = {{"ring", "checked", true}, {"ring", "c", true}, {"ring", "cat", true}, {"ring", "Checked", false},
+                {"ring", "unchecked", false}, {"ring", "", false}, {"ring", " checked", false}, {"beam", "9I", true},
+                {"beam", "9", true}, {"beam", "9x", true}, {"beam", "6I", false}, {"beam", "", false},
+                {"beam", "19", false}};
     for (const auto& row : rows)
-        EXPECT_EQ(StoredChoice(*FindPanelInput(row.input), row.stored), row.choice) << row.input << " " << row.stored;
+        EXPECT_EQ(StoredChoosesSecond(*FindPanelInput(row.input), row.stored), row.second) << row.input << row.stored;
     EXPECT_EQ(FindPanelInput("Club"), nullptr);
 }
 

@@ -11,7 +11,7 @@
 #include "dial_math.h"
 #include "key_table.h"
 #include "settings_file.h"
-#include "settings_values.h"
+#include "window_place.h"
 
 // A pixel in failure messages as x,y.
 void PrintTo(DialPoint p, std::ostream* os) { *os << p.x << "," << p.y; }

@@ -1,5 +1,5 @@
-// What the start-up needs without the platform: the place the main window is created at from the
-// stored position (the keys and their defaults are in panel_inputs.h).
+// The size and place of the main window on the monitors, without the platform: where it is
+// created from the stored position.
 #pragma once
 
 #include <cstddef>

@@ -1,14 +1,9 @@
 // Where the main window is created: its stored place, brought back onto a monitor.
-#include "settings_values.h"
+#include "window_place.h"
 
 ScreenRect MainWindowRect(int x, int y, PixelSize size)
 {
-    ScreenRect r;
-    r.left = x;
-    r.top = y;
-    r.right = std::int64_t(x) + size.width;
-    r.bottom = std::int64_t(y) + size.height;
-    return r;
+    return {x, y, std::int64_t(x) + size.width, std::int64_t(y) + size.height};
 }
 
 namespace {
