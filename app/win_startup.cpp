@@ -32,8 +32,7 @@ BOOL CALLBACK CollectWorkArea(HMONITOR monitor, HDC, LPRECT, LPARAM data)
     MONITORINFO info = {};
     info.cbSize = sizeof info;
     if (GetMonitorInfoA(monitor, &info))
-        reinterpret_cast<std::vector<ScreenRect>*>(data)->push_back(
-            {info.rcWork.left, info.rcWork.top, info.rcWork.right, info.rcWork.bottom});
+        reinterpret_cast<std::vector<ScreenRect>*>(data)->push_back(ToScreenRect(info.rcWork));
     return TRUE;
 }
 
@@ -52,12 +51,8 @@ ScreenPoint VisiblePosition(int x, int y, PixelSize size, int dpi)
     EnumDisplayMonitors(nullptr, nullptr, CollectWorkArea, reinterpret_cast<LPARAM>(&workAreas));
     const ScreenRect window = MainWindowRect(x, y, size);
     const RECT r = {ToLong(window.left), ToLong(window.top), ToLong(window.right), ToLong(window.bottom)};
-    MONITORINFO nearest = {};
-    nearest.cbSize = sizeof nearest;
-    GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTONEAREST), &nearest);
-    const RECT& w = nearest.rcWork;
     return PlaceOnScreen(window, ScaleToDpi(kTitleStripHeight, dpi), workAreas.data(), workAreas.size(),
-                         {w.left, w.top, w.right, w.bottom});
+                         NearestMonitor(r).work);
 }
 
 } // namespace
@@ -66,20 +61,17 @@ ATOM RegisterMainClass(HINSTANCE instance)
 {
     LoadMainClassName(instance); // kept for the run: the look-ups and the saving use it
 
+    // The fields left zero: no extra bytes, no menu, and the small icon made from the large one.
     WNDCLASSEXA windowClass = {};
     windowClass.cbSize = sizeof windowClass;
     windowClass.style = CS_HREDRAW | CS_VREDRAW;
     windowClass.lpfnWndProc = MainWndProc;
-    windowClass.cbClsExtra = 0;
-    windowClass.cbWndExtra = 0;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconA(instance, "MYICON");
     windowClass.hCursor = static_cast<HCURSOR>(
         LoadImageA(nullptr, MAKEINTRESOURCEA(32512), IMAGE_CURSOR, 0, 0, LR_SHARED | LR_DEFAULTSIZE));
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszMenuName = nullptr;
     windowClass.lpszClassName = MainClassName();
-    windowClass.hIconSm = nullptr;
     return RegisterClassExA(&windowClass);
 }
 

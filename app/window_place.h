@@ -5,7 +5,6 @@
 #include <cstddef>
 
 #include "dpi_scale.h"
-#include "settings_file.h"
 
 // The main window's outer rectangle of the given size when its top-left corner is at (x, y).
 ScreenRect MainWindowRect(int x, int y, PixelSize size);

@@ -1,5 +1,8 @@
-// Pixel figures of the panel at a display's scale: every figure is given for 96 DPI and scaled.
+// Pixel figures of the panel at a display's scale (every figure is given for 96 DPI and scaled),
+// and the rectangles of windows and monitors on the screen.
 #pragma once
+
+#include <cstdint>
 
 // The scale that the panel's figures are given for: 96 pixels per inch (100 %).
 constexpr int kBaseDpi = 96;
@@ -7,6 +10,22 @@ constexpr int kBaseDpi = 96;
 struct PixelSize {
     int width = 0;
     int height = 0;
+};
+
+// A rectangle in screen pixels: left and top inside, right and bottom just outside.
+// 64-bit, so that a stored position near the ends of the int range plus the size cannot overflow.
+struct ScreenRect {
+    std::int64_t left = 0, top = 0, right = 0, bottom = 0;
+};
+
+struct ScreenPoint {
+    std::int64_t x = 0, y = 0;
+};
+
+// A monitor: its whole rectangle and its work area (less the taskbar and other desktop bars).
+struct MonitorArea {
+    ScreenRect monitor;
+    ScreenRect work;
 };
 
 // v pixels at 96 DPI at dpi pixels per inch, to the nearest pixel with halves away from zero,

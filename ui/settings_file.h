@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+#include "dpi_scale.h"
+
 // Size of the buffers that stored texts are read into: at most 254 characters are taken.
 constexpr std::size_t kSettingBufferSize = 255;
 // Longest path, in UTF-16 units, that the profile functions accept (MAX_PATH less the terminator).
@@ -18,22 +20,6 @@ std::wstring SettingsPath(const std::wstring& currentDirectory);
 
 // True when the profile functions can use path; a longer one acts as a missing file.
 bool SettingsPathUsable(const std::wstring& path);
-
-// A rectangle in screen pixels: left and top inside, right and bottom just outside.
-// 64-bit, so that a stored position near the ends of the int range plus the size cannot overflow.
-struct ScreenRect {
-    std::int64_t left = 0, top = 0, right = 0, bottom = 0;
-};
-
-struct ScreenPoint {
-    std::int64_t x = 0, y = 0;
-};
-
-// A monitor: its whole rectangle and its work area (less the taskbar and other desktop bars).
-struct MonitorArea {
-    ScreenRect monitor;
-    ScreenRect work;
-};
 
 // The stored (screen) position of a window whose restored rectangle starts at (left, top) in the
 // coordinates of its monitor's work area: offset by the work area's corner within the monitor, so

@@ -44,3 +44,16 @@ PixelSize FrameSizeAt(int dpi, DWORD style)
     const int screenDpi = ScreenDpi();
     return {MulDiv(r.right - r.left, dpi, screenDpi), MulDiv(r.bottom - r.top, dpi, screenDpi)};
 }
+
+ScreenRect ToScreenRect(const RECT& r)
+{
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+MonitorArea NearestMonitor(const RECT& place)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    GetMonitorInfoA(MonitorFromRect(&place, MONITOR_DEFAULTTONEAREST), &info);
+    return {ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork)};
+}

@@ -15,3 +15,9 @@ int WindowDpi(HWND window);
 // Frame and title bar of a top-level window of the given style at dpi: its outer size less
 // its client size.
 PixelSize FrameSizeAt(int dpi, DWORD style);
+
+// A platform rectangle as a screen rectangle.
+ScreenRect ToScreenRect(const RECT& r);
+
+// The monitor nearest to place: its whole rectangle and work area (all zero when the system tells none).
+MonitorArea NearestMonitor(const RECT& place);

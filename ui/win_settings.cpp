@@ -7,6 +7,7 @@
 
 #include "panel_inputs.h"
 #include "settings_file.h"
+#include "win_dpi.h"
 #include "win_main_window.h"
 #include "win_overlay.h"
 #include "win_panel.h"
@@ -198,12 +199,6 @@ void CheckButton(HWND mainWindow, int id)
     SendDlgItemMessageA(mainWindow, id, BM_SETCHECK, BST_CHECKED, 0);
 }
 
-// A platform rectangle as a screen rectangle.
-ScreenRect ToScreenRect(const RECT& r)
-{
-    return {r.left, r.top, r.right, r.bottom};
-}
-
 // The left and top of the restored window in screen coordinates. The restored rectangle is in the
 // coordinates of the work area of its monitor: that monitor's is added back.
 ScreenPoint StoredPlace(HWND mainWindow)
@@ -211,11 +206,8 @@ ScreenPoint StoredPlace(HWND mainWindow)
     WINDOWPLACEMENT placement = {};
     placement.length = sizeof placement;
     GetWindowPlacement(mainWindow, &placement);
-    MONITORINFO info = {};
-    info.cbSize = sizeof info;
-    GetMonitorInfoA(MonitorFromRect(&placement.rcNormalPosition, MONITOR_DEFAULTTONEAREST), &info);
-    return StoredPosition(placement.rcNormalPosition.left, placement.rcNormalPosition.top,
-                          {ToScreenRect(info.rcMonitor), ToScreenRect(info.rcWork)});
+    const RECT& restored = placement.rcNormalPosition;
+    return StoredPosition(restored.left, restored.top, NearestMonitor(restored));
 }
 
 } // namespace
