@@ -1,5 +1,5 @@
-// The settings file vk.ini: read and written only through the profile functions, so the
-// platform keeps its format (CRLF line ends, keys replaced in place, unknown keys kept).
+// The settings file vk.ini and every key of it, read and written only through the profile functions
+// so that the platform keeps its format (CRLF line ends, keys replaced in place, unknown keys kept).
 #include "win_settings.h"
 
 #include <string>
