@@ -44,12 +44,9 @@ TEST(DecimalText, ValuesTheirTextsAndBothCuts)
         {-kInf, "-inf", "-inf", "-inf"}, {std::numeric_limits<double>::quiet_NaN(), "nan", "nan", "nan"},
     };
     for (const auto& row : rows) {
-        char text[kDecimalTextSize];
-        char six[kDecimalTextSize];
-        char two[kDecimalTextSize];
+        char text[kDecimalTextSize], six[kDecimalTextSize], two[kDecimalTextSize];
         EXPECT_EQ(DecimalText(row.value, text), text);
-        std::strcpy(six, text);
-        std::strcpy(two, text);
+        std::strcpy(two, std::strcpy(six, text));
         EXPECT_EQ(std::string(text) + " " + CutToSixChars(six) + " " + CutToTwoDecimals(two, row.value),
                   std::string(row.text) + " " + row.six + " " + row.two);
     }
