@@ -13,17 +13,14 @@ namespace {
 
 TEST(Dispatch, FairwayIsTheFirstCheckedRadioLessTwoInRain)
 {
-    const struct {
-        unsigned checked; // bit i: the radio i of 100, 95, 90, 85, 80, 75
-        bool rain;
-        int fairway;
-    } rows[] = {{1, false, 100}, {2, false, 95},  {4, false, 90}, {8, false, 85}, {16, false, 80}, {32, false, 75},
-                {1, true, 98},   {2, true, 93},   {32, true, 73}, {20, false, 90}, {0, false, 100}, {0, true, 98}};
-    for (const auto& row : rows) {
+    // The checked radios (bit i: the radio i of 100, 95, 90, 85, 80, 75), rain, the fairway read.
+    const std::tuple<unsigned, bool, int> rows[] = {{1, false, 100}, {2, false, 95}, {4, false, 90}, {8, false, 85},
+        {16, false, 80}, {32, false, 75}, {1, true, 98}, {2, true, 93}, {32, true, 73}, {20, false, 90}, {0, false, 100}, {0, true, 98}};
+    for (const auto& [checked, rain, fairway] : rows) {
         PanelReading panel = StartupReading();
-        panel.fairway = row.checked;
-        panel.rain = row.rain;
-        EXPECT_EQ(ReadShotInputs(panel).fairway, row.fairway) << row.checked << " " << row.rain;
+        panel.fairway = checked;
+        panel.rain = rain;
+        EXPECT_EQ(ReadShotInputs(panel).fairway, fairway) << checked << " " << rain;
     }
 }
 
@@ -84,51 +81,43 @@ TEST(Dispatch, ClubTextsAndBeamRadios)
 // of huge powers are formed in integers; infinite distances clear or run like any other.
 TEST(Dispatch, PowersWithoutATableAndExtremeTexts)
 {
-    const struct {
-        const char *club, *power;
-        bool ring;
-        const char* distance;
-        const char* groups; // 'W' valid, 'E' "error", 'C' cleared
-    } rows[] = {{"1W", "50", false, "300", "EEC"},   {"2I", "50", false, "90", "WCW"}, {"1W", "99999999", false, "200", "CCC"},
-                {"1W", "-9999999", true, "200", "EEC"}, {"1W", "30", false, "-1e999", "CCW"}, {"1W", "30", false, "1e999", "WWC"}};
-    for (const auto& row : rows) {
+    // Club, power, ring, distance; per group 'W' valid, 'E' "error", 'C' cleared.
+    const std::tuple<const char*, const char*, bool, const char*, std::string> rows[] = {
+        {"1W", "50", false, "300", "EEC"},   {"2I", "50", false, "90", "WCW"}, {"1W", "99999999", false, "200", "CCC"},
+        {"1W", "-9999999", true, "200", "EEC"}, {"1W", "30", false, "-1e999", "CCW"}, {"1W", "30", false, "1e999", "WWC"}};
+    for (const auto& [club, power, ring, distance, expected] : rows) {
         PanelReading panel = StartupReading();
-        panel.club = row.club;
-        panel.power = row.power;
-        panel.crimsonRing = row.ring;
-        panel.distance = row.distance;
+        panel.club = club;
+        panel.power = power;
+        panel.crimsonRing = ring;
+        panel.distance = distance;
         const DispatchOutcome out = Calculate(panel);
         std::string groups;
         for (const GroupOutcome* g : {&out.tomahawk, &out.backSpin, &out.beam})
             groups += g->action == GroupAction::Cleared ? 'C' : !g->result.valid && g->result.driftText == std::string("error") ? 'E' : 'W';
-        EXPECT_EQ(groups, row.groups) << row.club << " " << row.power << " " << row.distance;
+        EXPECT_EQ(groups, expected) << club << " " << power << " " << distance;
     }
 }
 
 // The first-character rules by which a stored word ticks the Crimson Ring or chooses the 9I.
 TEST(PanelInputs, StoredChoices)
 {
-    const struct {
-        const char *input, *stored;
-        int choice;
-    } rows[] = {{"ring", "checked", 1}, {"ring", "c", 1}, {"ring", "cat", 1}, {"ring", "Checked", 0},
-                {"ring", "unchecked", 0}, {"ring", "", 0}, {"ring", " checked", 0}, {"beam", "9I", 1},
-                {"beam", "9", 1}, {"beam", "9x", 1}, {"beam", "6I", 0}, {"beam", "", 0}, {"beam", "19", 0}};
-    for (const auto& row : rows)
-        EXPECT_EQ(StoredChoice(*FindPanelInput(row.input), row.stored), row.choice) << row.input << " " << row.stored;
+    const std::tuple<const char*, const char*, int> rows[] = { // the input, the stored word, the choice
+        {"ring", "checked", 1}, {"ring", "c", 1}, {"ring", "cat", 1}, {"ring", "Checked", 0}, {"ring", "unchecked", 0}, {"ring", "", 0},
+        {"ring", " checked", 0}, {"beam", "9I", 1}, {"beam", "9", 1}, {"beam", "9x", 1}, {"beam", "6I", 0}, {"beam", "", 0}, {"beam", "19", 0}};
+    for (const auto& [input, stored, choice] : rows)
+        EXPECT_EQ(StoredChoice(*FindPanelInput(input), stored), choice) << input << " " << stored;
     EXPECT_EQ(FindPanelInput("Club"), nullptr);
 }
 
 // The list item a stored text selects: the search by text from the second item, wrapping to the first.
 TEST(PanelInputs, StoredListItems)
 {
-    const struct {
-        const char *input, *stored;
-        int item;
-    } rows[] = {{"power", "", 1}, {"power", "2", 1},  {"power", "3", 10}, {"power", "20", 0}, {"power", "99", -1},
-                {"club", "2", 1}, {"club", "2i", 3},  {"spin", "", 0},    {"wind", "9", 8},   {"wind", "0", -1}};
-    for (const auto& row : rows)
-        EXPECT_EQ(StoredItem(*FindPanelInput(row.input), row.stored), row.item) << row.input << " \"" << row.stored << '"';
+    const std::tuple<const char*, const char*, int> rows[] = { // the input, the stored text, the item
+        {"power", "", 1}, {"power", "2", 1}, {"power", "3", 10}, {"power", "20", 0}, {"power", "99", -1},
+        {"club", "2", 1}, {"club", "2i", 3}, {"spin", "", 0},    {"wind", "9", 8},   {"wind", "0", -1}};
+    for (const auto& [input, stored, item] : rows)
+        EXPECT_EQ(StoredItem(*FindPanelInput(input), stored), item) << input << " \"" << stored << '"';
 }
 
 } // namespace
