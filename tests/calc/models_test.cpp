@@ -119,11 +119,8 @@ TEST(WorkedExamples, EverySituationAsThePanelShowsIt)
 // wind 10, a power that the model does not read.
 TEST(WorkedExamples, InputsBeyondThePanel)
 {
-    const struct {
-        ShotModel run;
-        ShotInputs in;
-        const char *drift, *shot, *driftText, *shotText;
-    } rows[] = {
+    // The model, its inputs; the drift and shot to the digits given, and their texts.
+    const std::tuple<ShotModel, ShotInputs, const char*, const char*, const char*, const char*> rows[] = {
         {Tomahawk1W, Inputs(37, 100, 0, 300, 0, 0, 0), "0", "102.769014085", "0", "102.76"},
         {Tomahawk3W, Inputs(37, 100, 0, 300, 0, 0, 0), "0", "115.128445633", "0", "115.12"},
         {BackSpin1W, Inputs(37, 100, 0, 300, 0, 0, 0), "0", "109.3812628", "0", "109.38"},
@@ -135,11 +132,11 @@ TEST(WorkedExamples, InputsBeyondThePanel)
         {BeamImpact6I, Inputs(0, 100, 0, 86, 6, 0, 0), "0", "110", "0", "110.00"},
         {BeamImpact6I, Inputs(0, 98, 0, 60, 0, 0, 0), "0", "61.2", "0", "61.200"},
     };
-    for (const auto& row : rows) {
-        const ShotResult r = row.run(row.in);
-        EXPECT_EQ(std::string(r.driftText) + " " + r.shotText, std::string(row.driftText) + " " + row.shotText);
-        EXPECT_PRED2(MatchesDigits, row.drift, r.drift);
-        EXPECT_PRED2(MatchesDigits, row.shot, r.shot);
+    for (const auto& [run, in, drift, shot, driftText, shotText] : rows) {
+        const ShotResult r = run(in);
+        EXPECT_EQ(std::string(r.driftText) + " " + r.shotText, std::string(driftText) + " " + shotText);
+        EXPECT_PRED2(MatchesDigits, drift, r.drift);
+        EXPECT_PRED2(MatchesDigits, shot, r.shot);
     }
 }
 
