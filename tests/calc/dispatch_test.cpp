@@ -2,6 +2,7 @@
 // texts the panel's list does not hold, the Beam radios and unserved powers.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <string>
 #include <tuple>
 
@@ -47,33 +48,30 @@ TEST(Dispatch, TextsReadAsTheirFirstEightCharacters)
 // the Tomahawk and Back Spin groups as they were. Beam Impact is decided by its radios alone.
 TEST(Dispatch, ClubTextsAndBeamRadios)
 {
-    const struct {
-        const char* club;
-        unsigned beam; // bit 0 the 6I radio, bit 1 the 9I
-        const char* groups; // 'W' written, 'C' cleared, 'U' unchanged
-        ShotModel models[3]; // the models whose results are written
-    } rows[] = {
+    // The club text; the Beam radios (bit 0 the 6I, bit 1 the 9I); per group 'W' written, 'C' cleared,
+    // 'U' unchanged; the models whose results are written.
+    const std::tuple<const char*, unsigned, std::string, std::array<ShotModel, 3>> rows[] = {
         {"1", 1, "CWW", {nullptr, BackSpin1W, BeamImpact6I}},  {"1I", 1, "CWW", {nullptr, BackSpin1W, BeamImpact6I}},
         {"2W", 2, "CWW", {nullptr, BackSpin2W, BeamImpact9I}}, {"3Wxxxxxxxx", 3, "WWW", {Tomahawk3W, BackSpin3W, BeamImpact9I}},
         {"2I", 0, "WCU", {Tomahawk2I, nullptr, nullptr}},      {"", 1, "UUW", {nullptr, nullptr, BeamImpact6I}},
         {"4W", 1, "UUW", {nullptr, nullptr, BeamImpact6I}},    {"2i", 1, "UUW", {nullptr, nullptr, BeamImpact6I}},
         {"3w", 1, "UUW", {nullptr, nullptr, BeamImpact6I}},    {" 1W", 1, "UUW", {nullptr, nullptr, BeamImpact6I}},
     };
-    for (const auto& row : rows) {
+    for (const auto& [club, beam, expected, models] : rows) {
         PanelReading panel = StartupReading();
-        panel.club = row.club;
+        panel.club = club;
         panel.power = "20";
         panel.distance = "90"; // at power 20: Tomahawk 3W and 2I from 90, Back Spin from 60 or 80
-        panel.beam = row.beam;
+        panel.beam = beam;
         const DispatchOutcome out = Calculate(panel);
         const GroupOutcome* groups[3] = {&out.tomahawk, &out.backSpin, &out.beam};
         std::string actions;
         for (int g = 0; g < 3; ++g) {
             actions += groups[g]->action == GroupAction::Written ? 'W' : groups[g]->action == GroupAction::Cleared ? 'C' : 'U';
-            const double shot = row.models[g] ? row.models[g](ReadShotInputs(panel)).shot : groups[g]->result.shot;
-            EXPECT_EQ(groups[g]->result.shot, shot) << '"' << row.club << "\" " << g; // the model's, where one writes
+            const double shot = models[g] ? models[g](ReadShotInputs(panel)).shot : groups[g]->result.shot;
+            EXPECT_EQ(groups[g]->result.shot, shot) << '"' << club << "\" " << g; // the model's, where one writes
         }
-        EXPECT_EQ(actions, row.groups) << '"' << row.club << '"';
+        EXPECT_EQ(actions, expected) << '"' << club << '"';
     }
 }
 

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "csv.h"
@@ -68,12 +69,7 @@ std::string ErrorRow(const std::string& message)
 // line end left out).
 TEST(Vkcalc, InvocationsAndTheirExactAnswers)
 {
-    const struct {
-        std::vector<std::string> args;
-        std::string in;
-        int status;
-        std::string out, err;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, std::string, int, std::string, std::string> cases[] = {
         {{"--version"}, "", 0, std::string("vkcalc ") + VK_VERSION_TEXT + "\n", ""},
         {{"--club", "1W", "--power", "30", "--wind", "5", "--distance", "200", "--height", "3", "--direction", "45",
           "--slope", "1"}, "", 0, "Tomahawk     drift 2.7385 y  shot 77.701 %\nBack Spin    drift 4.2107 y  shot 87.721 %\n"
@@ -136,12 +132,12 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
              ErrorRow("line 9: distance \"15x\": accepted are " + kNumber) + ErrorRow("line 10: longer than 4096 characters"),
          "9 of 9 rows rejected"},
     };
-    for (const auto& c : cases) {
-        const CliRun run = Vkcalc(c.args, c.in);
-        const std::string label = c.args[0] + (c.args.size() > 1 ? " " + c.args[1] : "");
-        EXPECT_EQ(run.status, c.status) << label;
-        EXPECT_EQ(run.out, c.out) << label;
-        EXPECT_EQ(run.err, c.err.empty() ? "" : "vkcalc: " + c.err + "\n") << label;
+    for (const auto& [args, in, status, out, err] : cases) {
+        const CliRun run = Vkcalc(args, in);
+        const std::string label = args[0] + (args.size() > 1 ? " " + args[1] : "");
+        EXPECT_EQ(run.status, status) << label;
+        EXPECT_EQ(run.out, out) << label;
+        EXPECT_EQ(run.err, err.empty() ? "" : "vkcalc: " + err + "\n") << label;
     }
     const CliRun help = Vkcalc({"--club", "2W", "--help", "--bogus"});
     EXPECT_EQ(std::to_string(help.status) + " " + help.out.substr(0, 26), "0 Usage: vkcalc [OPTION]...\n");
