@@ -9,6 +9,7 @@
 #include <cstring>
 #include <limits>
 #include <string>
+#include <tuple>
 
 #include "decimal_text.h"
 #include "field_parse.h"
@@ -19,10 +20,7 @@ const double kInf = std::numeric_limits<double>::infinity();
 
 TEST(DecimalText, ValuesTheirTextsAndBothCuts)
 {
-    const struct {
-        double value;
-        const char *text, *six, *two;
-    } rows[] = {
+    const std::tuple<double, const char*, const char*, const char*> rows[] = { // the value, its text, both cuts
         {0.0, "0", "0", "0"}, {-0.0, "0", "0", "0"}, {1.5, "1.500000", "1.5000", "1.50"},
         {-0.25, "-0.250000", "-0.250", "-0.25"}, {123.456, "123.456000", "123.45", "123.45"},
         {0.47, "0.469999", "0.4699", "0.46"}, {1.13, "1.129999", "1.1299", "1.12"},
@@ -43,15 +41,12 @@ TEST(DecimalText, ValuesTheirTextsAndBothCuts)
         {std::numeric_limits<double>::denorm_min(), "4.940656e-324", "4.9406", "4.94"}, {kInf, "inf", "inf", "inf"},
         {-kInf, "-inf", "-inf", "-inf"}, {std::numeric_limits<double>::quiet_NaN(), "nan", "nan", "nan"},
     };
-    for (const auto& row : rows) {
-        char text[kDecimalTextSize];
-        char six[kDecimalTextSize];
-        char two[kDecimalTextSize];
-        EXPECT_EQ(DecimalText(row.value, text), text);
-        std::strcpy(six, text);
-        std::strcpy(two, text);
-        EXPECT_EQ(std::string(text) + " " + CutToSixChars(six) + " " + CutToTwoDecimals(two, row.value),
-                  std::string(row.text) + " " + row.six + " " + row.two);
+    for (const auto& [value, expected, expectedSix, expectedTwo] : rows) {
+        char text[kDecimalTextSize], six[kDecimalTextSize], two[kDecimalTextSize];
+        EXPECT_EQ(DecimalText(value, text), text);
+        std::strcpy(two, std::strcpy(six, text));
+        EXPECT_EQ(std::string(text) + " " + CutToSixChars(six) + " " + CutToTwoDecimals(two, value),
+                  std::string(expected) + " " + expectedSix + " " + expectedTwo);
     }
 }
 

@@ -8,6 +8,7 @@
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "csv.h"
@@ -68,12 +69,7 @@ std::string ErrorRow(const std::string& message)
 // line end left out).
 TEST(Vkcalc, InvocationsAndTheirExactAnswers)
 {
-    const struct {
-        std::vector<std::string> args;
-        std::string in;
-        int status;
-        std::string out, err;
-    } cases[] = {
+    const std::tuple<std::vector<std::string>, std::string, int, std::string, std::string> cases[] = {
         {{"--version"}, "", 0, std::string("vkcalc ") + VK_VERSION_TEXT + "\n", ""},
         {{"--club", "1W", "--power", "30", "--wind", "5", "--distance", "200", "--height", "3", "--direction", "45",
           "--slope", "1"}, "", 0, "Tomahawk     drift 2.7385 y  shot 77.701 %\nBack Spin    drift 4.2107 y  shot 87.721 %\n"
@@ -97,23 +93,17 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
         {{"--distance", "0:100000:0.5"}, "", 2, "", "--distance \"0:100000:0.5\": gives 200001 distances; at most 100000 are allowed"},
         {{"--distance", "99999990:99999999:0.5"}, "", 2, "",
          "--distance \"99999990:99999999:0.5\": the distance 99999999.0 would be longer than 8 characters"},
-        {{"--power", "36"}, "", 2, "", "--power \"36\": accepted are 20 to 35"},
-        {{"--spin", "8"}, "", 2, "", "--spin \"8\": accepted are 7"},
+        {{"--power", "36"}, "", 2, "", "--power \"36\": accepted are 20 to 35"}, {{"--spin", "8"}, "", 2, "", "--spin \"8\": accepted are 7"},
         {{"--fairway", "70"}, "", 2, "", "--fairway \"70\": accepted are 100, 95, 90, 85, 80 or 75"},
         {{"--beam", "7I"}, "", 2, "", "--beam \"7I\": accepted are 6I or 9I (letter case ignored)"},
         {{"--distance", "-5"}, "", 2, "", "--distance \"-5\": accepted are " + kNumber},
-        {{"--distance", "123456789"}, "", 2, "", "--distance \"123456789\": longer than 8 characters; accepted are " + kNumber},
         {{"--height", "1e3"}, "", 2, "", "--height \"1e3\": accepted are " + kSigned},
-        {{"--height="}, "", 2, "", "--height \"\": empty; accepted are " + kSigned},
-        {{"--slope"}, "", 2, "", "--slope needs a value; accepted are " + kSigned},
-        {{"--ring=1"}, "", 2, "", "--ring takes no value (given \"1\")"},
-        {{"--json=yes"}, "", 2, "", "--json takes no value (given \"yes\")"},
-        {{"--club", "1W", "--club", "2W"}, "", 2, "", "--club is given twice"},
-        {{"--json", "--json"}, "", 2, "", "--json is given twice"},
-        {{"--bogus=3"}, "", 2, "", "unknown option \"--bogus\"; see --help"},
-        {{"-d", "200"}, "", 2, "", "unknown option \"-d\"; see --help"},
-        {{"200"}, "", 2, "", "unexpected argument \"200\"; see --help"},
-        {{"--bogus", "--help"}, "", 2, "", "unknown option \"--bogus\"; see --help"},
+        {{"--distance", "123456789"}, "", 2, "", "--distance \"123456789\": longer than 8 characters; accepted are " + kNumber},
+        {{"--height="}, "", 2, "", "--height \"\": empty; accepted are " + kSigned}, {{"--slope"}, "", 2, "", "--slope needs a value; accepted are " + kSigned},
+        {{"--ring=1"}, "", 2, "", "--ring takes no value (given \"1\")"}, {{"--json=yes"}, "", 2, "", "--json takes no value (given \"yes\")"},
+        {{"--club", "1W", "--club", "2W"}, "", 2, "", "--club is given twice"}, {{"--json", "--json"}, "", 2, "", "--json is given twice"},
+        {{"--bogus=3"}, "", 2, "", "unknown option \"--bogus\"; see --help"}, {{"-d", "200"}, "", 2, "", "unknown option \"-d\"; see --help"},
+        {{"200"}, "", 2, "", "unexpected argument \"200\"; see --help"}, {{"--bogus", "--help"}, "", 2, "", "unknown option \"--bogus\"; see --help"},
         {{"--club", "\x01 \xff\"\\"}, "", 2, "", "--club \"\\x01 \\xFF\\\"\\\\\": accepted are " + kClubs},
         {{"--club", std::string(50, 'w')}, "", 2, "", "--club \"" + std::string(40, 'w') + "...\": accepted are " + kClubs},
         {{"--club", std::string(40, 'w')}, "", 2, "", "--club \"" + std::string(40, 'w') + "\": accepted are " + kClubs},
@@ -142,12 +132,12 @@ TEST(Vkcalc, InvocationsAndTheirExactAnswers)
              ErrorRow("line 9: distance \"15x\": accepted are " + kNumber) + ErrorRow("line 10: longer than 4096 characters"),
          "9 of 9 rows rejected"},
     };
-    for (const auto& c : cases) {
-        const CliRun run = Vkcalc(c.args, c.in);
-        const std::string label = c.args[0] + (c.args.size() > 1 ? " " + c.args[1] : "");
-        EXPECT_EQ(run.status, c.status) << label;
-        EXPECT_EQ(run.out, c.out) << label;
-        EXPECT_EQ(run.err, c.err.empty() ? "" : "vkcalc: " + c.err + "\n") << label;
+    for (const auto& [args, in, status, out, err] : cases) {
+        const CliRun run = Vkcalc(args, in);
+        const std::string label = args[0] + (args.size() > 1 ? " " + args[1] : "");
+        EXPECT_EQ(run.status, status) << label;
+        EXPECT_EQ(run.out, out) << label;
+        EXPECT_EQ(run.err, err.empty() ? "" : "vkcalc: " + err + "\n") << label;
     }
     const CliRun help = Vkcalc({"--club", "2W", "--help", "--bogus"});
     EXPECT_EQ(std::to_string(help.status) + " " + help.out.substr(0, 26), "0 Usage: vkcalc [OPTION]...\n");

@@ -135,10 +135,7 @@ protected:
 // field and whether a repaint was pending at that moment) and minimise requests.
 class Spy {
 public:
-    struct Calc {
-        std::string direction, navDirection;
-        bool repaintPending;
-    };
+    struct Calc { std::string direction, navDirection; bool repaintPending; };
     std::vector<Calc> calcs;
     int minimises = 0;
 

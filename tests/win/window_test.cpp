@@ -1,6 +1,5 @@
 // The main window opened without a settings file: its place and menu, the 34 controls with their
 // lists and fonts, every text whole in its control, minimising, and the file written when it closes.
-#include <algorithm>
 #include <cstdio>
 
 #include "dial_math.h"
@@ -20,32 +19,6 @@ std::vector<std::string> Items(HWND list)
         items.push_back(item);
     }
     return items;
-}
-
-TEST_F(Panel, CreatedWithTheStartUpValues)
-{
-    ASSERT_NE(Open(), nullptr); // its size is checked at each scale, its place as saved at the end
-    const LONG_PTR style = GetWindowLongPtrA(Window(), GWL_STYLE);
-    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), WS_CAPTION | WS_SYSMENU);
-    for (UINT command : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_MOVE, SC_CLOSE})
-        EXPECT_EQ(GetMenuState(GetSystemMenu(Window(), FALSE), command, MF_BYCOMMAND) == UINT(-1),
-                  command != SC_MOVE && command != SC_CLOSE);
-
-    // The lists with their items.
-    std::string items;
-    for (int id : {110, 120, 130, 310})
-        for (const std::string& item : Items(Control(id)))
-            items += item + " ";
-    EXPECT_EQ(items, "20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 7 1W 2W 3W 2I 1 2 3 4 5 6 7 8 9 ");
-    EXPECT_EQ(std::make_tuple(Checked(IDC_RAIN), Checked(IDC_FAIRWAY_100), Checked(IDC_BEAM_6I)), std::make_tuple(false, true, true));
-    SetFocus(Window()); // the main window gives the focus on to the wind power list
-    EXPECT_EQ(GetFocus(), Control(IDC_WIND_POWER));
-
-    EXPECT_EQ(Ini(), ""); // nothing is written while the window lives
-    EXPECT_TRUE(Close());
-    EXPECT_EQ(Ini(), vktest::Crlf("[App]\nAppTitle=vk ver2.43a\nClassName=vk ver2.43a\n[Pos]\nX=20\nY=30\n"
-                                  "[Chara]\nPower=25\nSpin=7\nClub=1W\nCrimsonRing=unchecked\n[Situation]\n"
-                                  "WindPower=1\nDistance=230\nHeight=0\nDirection=0\nSlope=0\n[Beam]\nClub=6I\n"));
 }
 
 // A font as its face, character set, height and weight.
@@ -87,9 +60,38 @@ void SwapImport(void* function, void* replacement)
     }
 }
 
+// The window with its menu, lists, choices and focus as start-up makes them, and the file written
+// when it closes.
+TEST_F(Panel, CreatedWithTheStartUpValues)
+{
+    ASSERT_NE(Open(), nullptr); // its size is checked at each scale, its place as saved at the end
+    const LONG_PTR style = GetWindowLongPtrA(Window(), GWL_STYLE);
+    EXPECT_EQ(style & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX), WS_CAPTION | WS_SYSMENU);
+    for (UINT command : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE, SC_MOVE, SC_CLOSE})
+        EXPECT_EQ(GetMenuState(GetSystemMenu(Window(), FALSE), command, MF_BYCOMMAND) == UINT(-1),
+                  command != SC_MOVE && command != SC_CLOSE);
+
+    // The lists with their items.
+    std::string items;
+    for (int id : {110, 120, 130, 310})
+        for (const std::string& item : Items(Control(id)))
+            items += item + " ";
+    EXPECT_EQ(items, "20 21 22 23 24 25 26 27 28 29 30 31 32 33 34 35 7 1W 2W 3W 2I 1 2 3 4 5 6 7 8 9 ");
+    EXPECT_EQ(std::make_tuple(Checked(IDC_RAIN), Checked(IDC_FAIRWAY_100), Checked(IDC_BEAM_6I)), std::make_tuple(false, true, true));
+    SetFocus(Window()); // the main window gives the focus on to the wind power list
+    EXPECT_EQ(GetFocus(), Control(IDC_WIND_POWER));
+
+    EXPECT_EQ(Ini(), ""); // nothing is written while the window lives
+    EXPECT_TRUE(Close());
+    EXPECT_EQ(Ini(), vktest::Crlf("[App]\nAppTitle=vk ver2.43a\nClassName=vk ver2.43a\n[Pos]\nX=20\nY=30\n"
+                                  "[Chara]\nPower=25\nSpin=7\nClub=1W\nCrimsonRing=unchecked\n[Situation]\n"
+                                  "WindPower=1\nDistance=230\nHeight=0\nDirection=0\nSlope=0\n[Beam]\nClub=6I\n"));
+}
+
 // At the scale the panel is laid out at every control has "tahoma" of code page 932, 13 pixels
-// high at 96 DPI, bold in 510 and 520; each list's items and each result field's widest texts fit the room their
-// control leaves them; the 26 labels are painted in order at their places in the normal font.
+// high at 96 DPI, bold in 510 and 520; each list's items and each result field's widest texts fit
+// the room their control leaves them; the 26 labels are painted in order at their places in the
+// normal font.
 TEST_F(Panel, FontsLabelsAndTheTextsThatMustFit)
 {
     ASSERT_NE(Open(), nullptr);
@@ -149,28 +151,22 @@ SIZE SystemFrame(int dpi)
 // (Wine keeps a window no narrower than its screen's scale allows, so not to a smaller one).
 TEST_F(Panel, LaidOutAtTheDisplaysScale)
 {
-    const struct {
-        int dpi;
-        std::vector<LONG> places; // client width and height; x, y, width, height of 140, 320, 820
-    } scales[] = {
-        {96, {114, 720, 11, 87, 85, 20, 58, 274, 38, 13, 62, 699, 38, 13}},
-        {120, {143, 900, 14, 109, 106, 25, 73, 343, 48, 16, 78, 874, 48, 16}},
-        {144, {171, 1080, 17, 131, 128, 30, 87, 411, 57, 20, 93, 1049, 57, 20}},
-        {192, {228, 1440, 22, 174, 170, 40, 116, 548, 76, 26, 124, 1398, 76, 26}},
+    // Client width and height; x, y, width and height of 140, 320 and 820: at 96 DPI, and at dpi each
+    // figure to the nearest pixel as the system's MulDiv rounds.
+    const auto scaled = [](int dpi) {
+        std::vector<LONG> figures;
+        for (int v : {114, 720, 11, 87, 85, 20, 58, 274, 38, 13, 62, 699, 38, 13})
+            figures.push_back(MulDiv(v, dpi, kBaseDpi));
+        return figures;
     };
-    const auto c = std::find_if(std::begin(scales), std::end(scales), [](const auto& s) { return s.dpi == vktest::RunDpi(); });
-    ASSERT_NE(c, std::end(scales)) << vktest::RunDpi();
+    const int run = vktest::RunDpi();
     ASSERT_NE(Open(), nullptr);
-    ASSERT_EQ(WindowDpi(Window()), c->dpi); // the run's display is at that scale
+    ASSERT_EQ(WindowDpi(Window()), run); // the run's display is at that scale
     RECT work; // of the one monitor
     SystemParametersInfoA(SPI_GETWORKAREA, 0, &work, 0);
-    const auto fits = [&work, &c](int dpi) { return ScaleToDpi(kClientHeight, dpi) + SystemFrame(c->dpi).cy <= work.bottom - work.top; };
+    const auto fits = [&work, run](int dpi) { return MulDiv(kClientHeight, dpi, kBaseDpi) + SystemFrame(run).cy <= work.bottom - work.top; };
     const int dpi = LayoutDpi();
-    std::vector<LONG> expected = c->places;
-    if (!fits(c->dpi)) {
-        EXPECT_TRUE(dpi >= c->dpi * 3 / 4 && dpi < c->dpi && fits(dpi) && !fits(dpi + 1)) << dpi;
-        std::transform(scales[0].places.begin(), scales[0].places.end(), expected.begin(), [dpi](LONG v) { return ScaleToDpi(v, dpi); });
-    }
+    EXPECT_TRUE(fits(run) ? dpi == run : dpi >= run * 3 / 4 && dpi < run && fits(dpi) && !fits(dpi + 1)) << dpi;
     const auto places = [this, &work] {
         RECT client, r, outer;
         GetClientRect(Window(), &client);
@@ -192,7 +188,7 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
                   std::make_tuple(client.right + frame.cx, client.bottom + frame.cy, true));
         return found;
     };
-    EXPECT_EQ(places(), expected);
+    EXPECT_EQ(places(), scaled(dpi));
     const DialGeometry dial = DialAt(dpi);
     HDC dc = GetDC(Window());
     EXPECT_EQ((std::vector<COLORREF>{GetPixel(dc, dial.centre.x, dial.centre.y - dial.windLength / 2),
@@ -205,11 +201,11 @@ TEST_F(Panel, LaidOutAtTheDisplaysScale)
     SendMessageA(Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(dial.centre.x + side, dial.centre.y - side));
     UpdateWindow(Window());
     EXPECT_EQ(Text(IDC_DIRECTION), "45.00");
-    if (const auto next = c + 1; next != std::end(scales) && dpi == c->dpi) {
+    if (const int next = run == 96 ? 120 : run == 120 ? 144 : 192; run < 192 && dpi == run) {
         const SIZE frame = SystemFrame(WindowDpi(Window())); // the message alone leaves the frame as it is
-        RECT suggested = {0, 0, next->places[0] + frame.cx, next->places[1] + frame.cy};
-        SendMessageA(Window(), WM_DPICHANGED, MAKEWPARAM(next->dpi, next->dpi), LPARAM(&suggested));
-        EXPECT_EQ(places(), next->places);
+        RECT suggested = {0, 0, scaled(next)[0] + frame.cx, scaled(next)[1] + frame.cy};
+        SendMessageA(Window(), WM_DPICHANGED, MAKEWPARAM(next, next), LPARAM(&suggested));
+        EXPECT_EQ(places(), scaled(next));
     }
 }
 
