@@ -68,23 +68,22 @@ Header ReadHeader(std::string_view line, bool tooLong)
     return header;
 }
 
-// Fills panel from the cells of one row; on rejection returns the reason.
-bool ReadRow(const Header& header, const std::vector<std::string_view>& cells, PanelReading& panel, std::string& error)
+// Fills panel from the cells of one row; on rejection sets error to the reason.
+void ReadRow(const Header& header, const std::vector<std::string_view>& cells, PanelReading& panel, std::string& error)
 {
     if (cells.size() != header.columns.size()) {
         error = std::to_string(cells.size()) + (cells.size() == 1 ? " cell" : " cells") + ", but the header names " +
                 std::to_string(header.columns.size()) + (header.columns.size() == 1 ? " column" : " columns");
-        return false;
+        return;
     }
     std::string problem;
     for (std::size_t i = 0; i < cells.size(); ++i) {
         const PanelInput& field = *header.columns[i];
         if (!ApplyInputField(field, cells[i], panel, problem)) {
             error = std::string(field.name) + " " + QuoteForMessage(cells[i]) + ": " + problem;
-            return false;
+            return;
         }
     }
-    return true;
 }
 
 // Appends an error row: twelve empty result cells and the message.

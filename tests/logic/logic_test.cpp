@@ -48,6 +48,9 @@ TEST(KeyTable, EveryControlAndKey)
             }
         }
     }
+    // The field a focus loss copies to: each Navigation field and the field it shows, both ways.
+    EXPECT_EQ((std::vector<int>{MirrorTarget(340), MirrorTarget(810), MirrorTarget(350), MirrorTarget(820), MirrorTarget(320)}),
+              (std::vector<int>{810, 340, 820, 350, 0}));
 }
 
 TEST(CharFilter, EveryFieldAndCharacterCode)
@@ -179,6 +182,7 @@ TEST(SettingsValues, PlacementOnTheMonitors)
         {20, -20, 30, &primary, 1, primary, 20, -20}, {20, 740, 20, &primary, 1, primary, 20, 0}, // 144 DPI; under the taskbar
         {INT_MAX, INT_MAX, 20, &primary, 1, primary, 904, 0}, {INT_MIN, INT_MIN, 20, &primary, 1, primary, 0, 0},
         {1500, 100, 20, both, 2, primary, 1500, 100}, {2600, 100, 20, both, 2, both[1], 2184, 100},
+        {1000, -745, 20, &primary, 1, primary, 904, 0}, // above the screen, its right edge past the work area's
     };
     for (const auto& [x, y, strip, workAreas, count, nearest, px, py] : cases) {
         const ScreenPoint p = PlaceOnScreen(MainWindowRect(x, y, {120, 745}), strip, workAreas, count, nearest);
