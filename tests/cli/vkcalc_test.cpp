@@ -11,7 +11,9 @@
 #include <tuple>
 #include <vector>
 
+#include "batch.h"
 #include "csv.h"
+#include "input_fields.h"
 #include "format.h"
 #include "vkcalc.h"
 
@@ -174,6 +176,10 @@ TEST(Vkcalc, SystemFailuresEndWithTheMessage)
     std::string rows = "club\n";
     for (int i = 0; i < 30000; ++i)
         rows += "2W\n";
+    std::istringstream many(rows);
+    std::ostringstream refusing;
+    refusing.setstate(std::ios::badbit);
+    EXPECT_TRUE(RunBatch(many, refusing).writeFailed) << "the output refused in the middle of the batch";
     const std::string answer = Vkcalc({"--csv"}, "club\n2W\n").out.substr(kHeader.size());
     std::string answers = kHeader;
     for (int i = 0; i < (65536 - 5) / 3; ++i) // the whole lines of the first read
@@ -187,6 +193,23 @@ TEST(Vkcalc, SystemFailuresEndWithTheMessage)
         EXPECT_EQ(std::to_string(status) + " " + err.str(), readFails ? "1 vkcalc: cannot read the input\n" : "1 vkcalc: std::bad_alloc\n");
         EXPECT_TRUE(!readFails || out.str() == answers) << "the rows before the failed read";
     }
+}
+
+// What a list accepts: three or more numbers one apart as a range, two numbers or numbers with a
+// gap one by one.
+TEST(Vkcalc, AcceptedItemsOfAList)
+{
+    const char* const run[] = {"1", "2", "3"};
+    const char* const gap[] = {"1", "3", "4"};
+    std::vector<std::string> texts;
+    for (const auto& [items, count] : {std::make_pair(run, 3), std::make_pair(run, 2), std::make_pair(gap, 3)}) {
+        PanelInput list;
+        list.kind = InputKind::List;
+        list.items = items;
+        list.itemCount = count;
+        texts.push_back(DescribeAccepted(list));
+    }
+    EXPECT_EQ(texts, (std::vector<std::string>{"1 to 3", "1 or 2", "1, 3 or 4"}));
 }
 
 // Lines of 1 to 99 characters, some ending in CRLF, cross the 64 KiB read chunks at every
