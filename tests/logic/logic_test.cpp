@@ -179,10 +179,11 @@ TEST(SettingsValues, PlacementOnTheMonitors)
     const std::tuple<int, int, int, const ScreenRect*, std::size_t, ScreenRect, std::int64_t, std::int64_t> cases[] = {
         {20, 30, 20, &primary, 1, primary, 20, 30},   {-119, 30, 20, &primary, 1, primary, -119, 30}, // a pixel of strip
         {20, -19, 20, &primary, 1, primary, 20, -19}, {20, -20, 20, &primary, 1, primary, 20, 0},
-        {20, -20, 30, &primary, 1, primary, 20, -20}, {20, 740, 20, &primary, 1, primary, 20, 0}, // 144 DPI; under the taskbar
+        {20, -20, 30, &primary, 1, primary, 20, -20}, {20, 738, 20, &primary, 1, primary, 20, 0}, // 144 DPI; under the taskbar
         {INT_MAX, INT_MAX, 20, &primary, 1, primary, 904, 0}, {INT_MIN, INT_MIN, 20, &primary, 1, primary, 0, 0},
         {1500, 100, 20, both, 2, primary, 1500, 100}, {2600, 100, 20, both, 2, both[1], 2184, 100},
         {1000, -745, 20, &primary, 1, primary, 904, 0}, // above the screen, its right edge past the work area's
+        {1024, 30, 20, &primary, 1, primary, 904, 0}, {-120, 30, 20, &primary, 1, primary, 0, 0}, // edge to edge
     };
     for (const auto& [x, y, strip, workAreas, count, nearest, px, py] : cases) {
         const ScreenPoint p = PlaceOnScreen(MainWindowRect(x, y, {120, 745}), strip, workAreas, count, nearest);

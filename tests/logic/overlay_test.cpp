@@ -12,6 +12,7 @@ const std::pair<const char*, const char*> kHotkeyTexts[] = {
     {"Ctrl+Alt+F25", ""}, {"Ctrl+F0", ""},   {"Ctrl+F09", ""},     {"Shift+A", ""},   {"F9", ""},
     {"Ctrl+Ctrl+A", ""},  {"Ctrl++A", ""},   {"Ctrl+", ""},        {"", ""},          {"Ctrl+AB", ""},
     {"Ctrl+Alt", ""},     {"A+Ctrl", ""},    {"Control+A", ""},    {"Ctrl + A", ""},  {"Ctrl+Alt+-", ""},
+    {"Ctrl+A", "Ctrl+A"}, {"Ctrl+9", "Ctrl+9"}, {"Ctrl+F1x", ""},   {"Ctrl+Fx", ""},   {"Xtrl+A", ""},
 };
 
 TEST(Hotkey, AcceptedTextsAndTheirSpelling)
@@ -19,6 +20,18 @@ TEST(Hotkey, AcceptedTextsAndTheirSpelling)
     for (const auto& [text, spelling] : kHotkeyTexts) {
         const std::optional<Hotkey> hotkey = ParseHotkey(text);
         EXPECT_EQ(hotkey ? HotkeyText(*hotkey) : "", spelling) << text;
+    }
+}
+
+// The stored text (none: no key), whether the key is on, and the menu item's text.
+TEST(Hotkey, StoredChoiceAndItsItem)
+{
+    const std::tuple<std::optional<std::string>, bool, const char*> rows[] = {
+        {std::nullopt, false, "Hot&key Ctrl+Alt+F9"}, {"alt+ctrl+k", true, "Hot&key Ctrl+Alt+K"},
+        {"Ctrl+F99", false, "Hot&key: \"Ctrl+F99\" in vk.ini is not a key"}};
+    for (const auto& [stored, on, item] : rows) {
+        const HotkeyChoice choice = StoredHotkeyChoice(stored);
+        EXPECT_EQ(std::make_pair(choice.on, HotkeyItemText(choice)), std::make_pair(on, std::string(item))) << item;
     }
 }
 
